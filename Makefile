@@ -1,0 +1,26 @@
+# The two commands of a newcomer: `make run` and `make check`.
+JOBS ?= $(shell nproc)
+
+.PHONY: run check bench build deps format
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "make run: no display to open the game window on (DISPLAY is not set)."; exit 1; \
+	fi
+	./build/bin/quirvanto
+
+check: build
+	ctest --preset default -j1
+
+bench: build
+	./build/bin/quirvanto_bench
+
+build: deps
+	cmake --preset default >/dev/null
+	cmake --build --preset default -j $(JOBS)
+
+deps:
+	@./tools/install-deps.sh
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,0 +1,27 @@
+#include "app/program.h"
+
+#include "bonus/form2.h"
+#include "bonus/form3.h"
+#include "bonus/form4.h"
+#include "bonus/form5.h"
+#include "bonus/form7.h"
+#include "machine/form1.h"
+#include "title/form6.h"
+
+namespace quirvanto {
+
+Program::Program(ui::Services& services)
+    : ui::Application(services),
+      form1_(std::make_unique<Form1>(*this)),
+      form2_(std::make_unique<Form2>(*this)),
+      form3_(std::make_unique<Form3>(*this)),
+      form4_(std::make_unique<Form4>(*this)),
+      form5_(std::make_unique<Form5>(*this)),
+      form6_(std::make_unique<Form6>(*this)),
+      form7_(std::make_unique<Form7>(*this)) {}
+
+Program::~Program() = default;
+
+void Program::start() { form1_->show(); }
+
+}  // namespace quirvanto

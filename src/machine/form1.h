@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/window.h"
+
+namespace quirvanto {
+
+class Program;
+
+class Form1 final : public ui::Window {
+public:
+    explicit Form1(Program& program);
+
+protected:
+    void createControls() override;
+
+private:
+    Program& program_;
+};
+
+}  // namespace quirvanto

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/window.h"
+
+namespace quirvanto {
+
+class Program;
+
+class Form6 final : public ui::Window {
+public:
+    explicit Form6(Program& program);
+
+protected:
+    void createControls() override;
+
+private:
+    Program& program_;
+};
+
+}  // namespace quirvanto

@@ -1,0 +1,118 @@
+#include "ui/control.h"
+
+#include "ui/window.h"
+
+namespace ui {
+
+namespace {
+const std::string kNoText;
+const std::vector<std::string> kNoItems;
+}  // namespace
+
+void Control::create(std::string_view name, int index, Rect rect, bool visible,
+                     PictureBox* container) {
+    name_ = name;
+    index_ = index;
+    rect_ = rect;
+    visible_ = visible;
+    container_ = container;
+    exists_ = true;
+}
+
+void Control::destroy() {
+    exists_ = false;
+    view_ = nullptr;
+}
+
+void Control::changed() {
+    if (view_ != nullptr) {
+        view_->controlChanged();
+    }
+}
+
+void Control::setVisible(bool visible) { assign(visible_, visible); }
+
+void Control::setLeft(Twips left) { assign(rect_.left, left); }
+
+void Control::setTop(Twips top) { assign(rect_.top, top); }
+
+void Control::move(Twips left, Twips top) {
+    if (exists_ && (rect_.left != left || rect_.top != top)) {
+        rect_.left = left;
+        rect_.top = top;
+        changed();
+    }
+}
+
+void Control::setRect(Rect rect) {
+    if (exists_) {
+        rect_ = rect;
+        changed();
+    }
+}
+
+bool Control::shownOnWindow() const {
+    if (!visible()) {
+        return false;
+    }
+    return container_ == nullptr || container_->shownOnWindow();
+}
+
+void Label::create(std::string_view name, int index, const LabelSpec& spec,
+                   PictureBox* container, TextMeasure& measure) {
+    Control::create(name, index, spec.rect, spec.visible, container);
+    caption_ = spec.caption;
+    fore_ = spec.fore;
+    back_ = spec.back;
+    points_ = spec.points;
+    align_ = spec.align;
+    toolTip_ = spec.toolTip;
+    clickable_ = spec.clickable;
+    sizesToCaption_ = spec.sizesToCaption;
+    measure_ = &measure;
+    fitToCaption();
+}
+
+const std::string& Label::caption() const { return exists() ? caption_ : kNoText; }
+
+void Label::setCaption(std::string_view caption) {
+    if (!exists() || caption_ == caption) {
+        return;
+    }
+    caption_ = caption;
+    fitToCaption();
+    changed();
+}
+
+void Label::fitToCaption() {
+    if (sizesToCaption_ && measure_ != nullptr) {
+        Rect fitted = rect();
+        fitted.width = measure_->width(caption_, points_);
+        setRectQuietly(fitted);
+    }
+}
+
+void Label::click() {
+    if (clickable_ && shownOnWindow() && owner() != nullptr && owner()->takesInput() && onClick_) {
+        owner()->run(onClick_);
+    }
+}
+
+void Image::setPicture(const Picture& picture) {
+    if (picture) {
+        assign(picture_, picture);
+    }
+}
+
+const std::vector<std::string>& ListBox::items() const { return exists() ? items_ : kNoItems; }
+
+const std::string& TextBox::text() const { return exists() ? text_ : kNoText; }
+
+void TextBox::setText(std::string_view text) {
+    if (exists() && text_ != text) {
+        text_ = text;
+        changed();
+    }
+}
+
+}  // namespace ui

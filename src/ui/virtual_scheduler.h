@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ui/scheduler.h"
+
+namespace ui {
+
+// Time that moves only when a test says so. Due timers fire in time order; timers due at the
+// same moment fire in the order they were last armed, earliest first. Fully deterministic.
+class VirtualScheduler final : public Scheduler {
+public:
+    VirtualScheduler() = default;
+    VirtualScheduler(const VirtualScheduler&) = delete;
+    VirtualScheduler& operator=(const VirtualScheduler&) = delete;
+    ~VirtualScheduler() override;
+
+    [[nodiscard]] std::unique_ptr<TimerSlot> createSlot(std::function<void()> onTick) override;
+
+    // Moves time forward by ms, firing every tick that falls due on the way. May be called from
+    // inside a tick (a handler waiting in a message box while time goes on).
+    void advance(std::int64_t ms);
+    [[nodiscard]] std::int64_t now() const { return now_; }
+
+private:
+    class Slot;
+    friend class Slot;
+
+    struct Entry {
+        Slot* slot;
+        std::int64_t due;
+        std::uint64_t armedAt;
+        int intervalMs;
+        bool active;
+    };
+
+    [[nodiscard]] Entry* nextDue(std::int64_t until);
+
+    std::int64_t now_ = 0;
+    std::uint64_t armCounter_ = 0;
+    std::vector<Entry> entries_;
+};
+
+}  // namespace ui
