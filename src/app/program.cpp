@@ -18,10 +18,20 @@ Program::Program(ui::Services& services)
       form4_(std::make_unique<Form4>(*this)),
       form5_(std::make_unique<Form5>(*this)),
       form6_(std::make_unique<Form6>(*this)),
-      form7_(std::make_unique<Form7>(*this)) {}
+      form7_(std::make_unique<Form7>(*this)) {
+    // The bonus windows belong to the machine: they stay in front of it and block its input.
+    for (ui::Window* bonus :
+         {static_cast<ui::Window*>(form2_.get()), static_cast<ui::Window*>(form3_.get()),
+          static_cast<ui::Window*>(form4_.get()), static_cast<ui::Window*>(form5_.get()),
+          static_cast<ui::Window*>(form7_.get())}) {
+        bonus->setOwner(form1_.get());
+    }
+}
 
 Program::~Program() = default;
 
-void Program::start() { form1_->show(); }
+void Program::start() {
+    form1_->show();
+}
 
 }  // namespace quirvanto

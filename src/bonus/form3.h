@@ -8,6 +8,9 @@ class Program;
 
 class Form3 final : public ui::Window {
 public:
+    // The stake, copied from the machine's pending win when the window opens.
+    ui::Label Premio;
+
     explicit Form3(Program& program);
 
 protected:

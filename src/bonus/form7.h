@@ -8,6 +8,9 @@ class Program;
 
 class Form7 final : public ui::Window {
 public:
+    // The stake, copied from the machine's pending win when the window opens.
+    ui::Label Premio;
+
     explicit Form7(Program& program);
 
 protected:

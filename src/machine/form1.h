@@ -8,6 +8,9 @@ class Program;
 
 class Form1 final : public ui::Window {
 public:
+    ui::Label Credits;
+    ui::Label Win1;
+
     explicit Form1(Program& program);
 
 protected:

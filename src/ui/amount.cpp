@@ -24,7 +24,9 @@ std::optional<Amount> parseAmount(std::string_view text) {
     return value;
 }
 
-std::string amountText(Amount value) { return std::to_string(value); }
+std::string amountText(Amount value) {
+    return std::to_string(value);
+}
 
 Amount saturatingAdd(Amount a, Amount b) {
     Amount sum = 0;

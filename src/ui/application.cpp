@@ -18,11 +18,17 @@ void Application::end() {
     services_.terminator.quit();
 }
 
-void Application::message(std::string_view text) { services_.messages.show(text); }
+void Application::message(std::string_view text) {
+    services_.messages.show(text);
+}
 
-double Application::rnd() { return services_.random.next(); }
+double Application::rnd() {
+    return services_.random.next();
+}
 
-void Application::randomize() { services_.random.reseed(services_.clock.secondsSinceMidnight()); }
+void Application::randomize() {
+    services_.random.reseed(services_.clock.secondsSinceMidnight());
+}
 
 int Application::draw(int n) {
     return std::min(n - 1, static_cast<int>(std::floor(rnd() * n)));

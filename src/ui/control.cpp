@@ -30,11 +30,17 @@ void Control::changed() {
     }
 }
 
-void Control::setVisible(bool visible) { assign(visible_, visible); }
+void Control::setVisible(bool visible) {
+    assign(visible_, visible);
+}
 
-void Control::setLeft(Twips left) { assign(rect_.left, left); }
+void Control::setLeft(Twips left) {
+    assign(rect_.left, left);
+}
 
-void Control::setTop(Twips top) { assign(rect_.top, top); }
+void Control::setTop(Twips top) {
+    assign(rect_.top, top);
+}
 
 void Control::move(Twips left, Twips top) {
     if (exists_ && (rect_.left != left || rect_.top != top)) {
@@ -58,8 +64,8 @@ bool Control::shownOnWindow() const {
     return container_ == nullptr || container_->shownOnWindow();
 }
 
-void Label::create(std::string_view name, int index, const LabelSpec& spec,
-                   PictureBox* container, TextMeasure& measure) {
+void Label::create(std::string_view name, int index, const LabelSpec& spec, PictureBox* container,
+                   TextMeasure& measure) {
     Control::create(name, index, spec.rect, spec.visible, container);
     caption_ = spec.caption;
     fore_ = spec.fore;
@@ -73,7 +79,9 @@ void Label::create(std::string_view name, int index, const LabelSpec& spec,
     fitToCaption();
 }
 
-const std::string& Label::caption() const { return exists() ? caption_ : kNoText; }
+const std::string& Label::caption() const {
+    return exists() ? caption_ : kNoText;
+}
 
 void Label::setCaption(std::string_view caption) {
     if (!exists() || caption_ == caption) {
@@ -104,9 +112,13 @@ void Image::setPicture(const Picture& picture) {
     }
 }
 
-const std::vector<std::string>& ListBox::items() const { return exists() ? items_ : kNoItems; }
+const std::vector<std::string>& ListBox::items() const {
+    return exists() ? items_ : kNoItems;
+}
 
-const std::string& TextBox::text() const { return exists() ? text_ : kNoText; }
+const std::string& TextBox::text() const {
+    return exists() ? text_ : kNoText;
+}
 
 void TextBox::setText(std::string_view text) {
     if (exists() && text_ != text) {

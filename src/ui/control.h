@@ -97,7 +97,7 @@ struct LabelSpec {
     Align align = Align::Left;
     bool visible = true;
     std::string_view toolTip;
-    bool clickable = false;  // shows the shared pointer, takes clicks
+    bool clickable = false;       // shows the shared pointer, takes clicks
     bool sizesToCaption = false;  // keeps its left edge and takes the width of its caption
 };
 

@@ -11,8 +11,7 @@ double TimeOfDay::secondsSinceMidnight() {
     const std::time_t seconds = system_clock::to_time_t(now);
     std::tm local{};
     localtime_r(&seconds, &local);
-    const double fraction =
-        duration<double>(now - system_clock::from_time_t(seconds)).count();
+    const double fraction = duration<double>(now - system_clock::from_time_t(seconds)).count();
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
 }
 

@@ -7,9 +7,13 @@ Window::Window(Application& app, WindowSpec spec, std::string_view name)
     app_.add(*this);
 }
 
-Window::~Window() { app_.remove(*this); }
+Window::~Window() {
+    app_.remove(*this);
+}
 
-Services& Window::services() { return app_.services(); }
+Services& Window::services() {
+    return app_.services();
+}
 
 WindowHost* Window::host() {
     if (!host_) {
@@ -138,8 +142,8 @@ void Window::create(PictureBox& box, std::string_view name, const PictureBoxSpec
     registerControl(box);
 }
 
-void Window::create(ListBox& list, std::string_view name, Rect rect,
-                    std::vector<std::string> items, PictureBox* container) {
+void Window::create(ListBox& list, std::string_view name, Rect rect, std::vector<std::string> items,
+                    PictureBox* container) {
     list.Control::create(name, -1, rect, false, container);
     list.items_ = std::move(items);
     registerControl(list);

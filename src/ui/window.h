@@ -102,8 +102,8 @@ protected:
                 PictureBox* container = nullptr);
     void create(PictureBox& box, std::string_view name, const PictureBoxSpec& spec,
                 PictureBox* container = nullptr);
-    void create(ListBox& list, std::string_view name, Rect rect,
-                std::vector<std::string> items, PictureBox* container = nullptr);
+    void create(ListBox& list, std::string_view name, Rect rect, std::vector<std::string> items,
+                PictureBox* container = nullptr);
     void create(TextBox& text, std::string_view name, Rect rect, std::string_view initial,
                 bool visible);
     void create(Timer& timer, std::string_view name, const TimerSpec& spec);

@@ -54,7 +54,9 @@ double ScriptedRandom::next() {
     return value;
 }
 
-void ScriptedRandom::pushDraw(int k, int n) { queue.push_back((k + 0.5) / n); }
+void ScriptedRandom::pushDraw(int k, int n) {
+    queue.push_back((k + 0.5) / n);
+}
 
 ui::Twips FixedMeasure::width(std::string_view text, double points) {
     return static_cast<ui::Twips>(text.size() * 12 * points);
