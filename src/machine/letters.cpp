@@ -1,0 +1,104 @@
+// The letter tiles: the letter run after every spin (all nine pay three times the bet), and the
+// two letter games of the wheel, Letters Held and Skill chance.
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "machine/form1.h"
+#include "media/play_snd.h"
+
+namespace quirvanto {
+
+namespace {
+constexpr ui::Amount kLettersBonusTimesBet = 3;
+constexpr std::int16_t kMostLettersHeldDraws = 10;
+constexpr int kTileCount = 9;
+
+bool sameLetter(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) ==
+               std::toupper(static_cast<unsigned char>(y));
+    });
+}
+}  // namespace
+
+void Form1::payLettersBonus() {
+    const auto bet = amountOf(Bet);
+    PlaySnd(services(), "Bingo", kSndAsync);
+    const auto credits = amountOf(Credits);
+    if (bet && credits) {
+        Credits.setCaption(ui::amountText(
+            ui::saturatingAdd(*credits, ui::saturatingMultiply(*bet, kLettersBonusTimesBet))));
+    }
+    PlaySnd(services(), "Bingo", kSndAsync);
+}
+
+void Form1::Zavri_Timer() {
+    const ui::Amount letters = amountOf(Num).value_or(0);
+    if (letters == 0) {
+        Zavri.setEnabled(false);
+        EndSpin();
+        return;
+    }
+    // The run starts from -1, so its first tick lights nothing.
+    ++StepCount;
+    Lett[StepCount - 1].setForeColour(ui::kWhite);
+    PlaySnd(services(), "Letter", kSndAsync);
+    if (letters <= StepCount) {
+        if (letters == 9) {
+            payLettersBonus();
+        }
+        Zavri.setEnabled(false);
+        StepCount = 0;
+        EndSpin();
+    }
+}
+
+void Form1::Zavri2_Timer() {
+    app().randomize();
+    ++DrawCount;
+    if (DrawCount <= kMostLettersHeldDraws) {
+        const int drawn = app().draw(kTileCount);
+        Num.setCaption(std::to_string(drawn));
+        if (drawn != 0) {
+            ++StepCount;
+            Lett[StepCount - 1].setForeColour(ui::kWhite);
+            PlaySnd(services(), "Letter", kSndAsync);
+            if (drawn <= StepCount) {
+                Zavri2.setEnabled(false);
+                StepCount = 0;
+            }
+            return;
+        }
+    }
+    PlaySnd(services(), "Lose", kSndAsync);
+    Zavri2.setEnabled(false);
+    darkenLetters();
+}
+
+void Form1::Zavri3_Timer() {
+    app().randomize();
+    darkenLetters();
+    Lett[app().draw(kTileCount)].setForeColour(ui::kWhite);
+    PlaySnd(services(), "Letter", kSndAsync);
+}
+
+void Form1::Label6_Click() {
+    Zavri3.setEnabled(false);
+    for (int tile = 0; tile < Lett.size(); ++tile) {
+        if (Lett[tile].foreColour() != ui::kWhite) {
+            continue;
+        }
+        if (sameLetter(Lett[tile].caption(), Lett[8].caption())) {
+            for (ui::Label& letter : Lett) {
+                letter.setForeColour(ui::kWhite);
+                payLettersBonus();
+            }
+        }
+        break;
+    }
+    Picture2.setVisible(false);
+}
+
+}  // namespace quirvanto

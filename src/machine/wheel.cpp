@@ -1,0 +1,108 @@
+// The bonus wheel: a light runs through the twelve fields (and one dark position) until Stop;
+// the field lit at Stop decides what becomes of the pending win.
+
+#include <string>
+
+#include "app/program.h"
+#include "bonus/form2.h"
+#include "bonus/form3.h"
+#include "bonus/form4.h"
+#include "bonus/form5.h"
+#include "bonus/form7.h"
+#include "machine/form1.h"
+#include "media/play_snd.h"
+
+namespace quirvanto {
+
+namespace {
+// Positions 0..11 light their field; position 12 only darkens field 11.
+constexpr std::int16_t kLastLightPosition = 12;
+
+enum Field : int {
+    kHorseRacing = 0,
+    kLadder = 1,
+    kHighOrLow = 2,
+    kDoubleBet = 3,
+    kLettersHeld = 5,
+    kSkillChance = 6,
+    kDoubleZavri = 10,
+};
+
+bool isLoseField(ui::Amount field) {
+    return field == 4 || field == 7 || field == 8 || field == 9 || field == 11;
+}
+}  // namespace
+
+void Form1::Try_Timer() {
+    Label4.setVisible(true);
+    Game[TryStep].setForeColour(ui::kWhite);
+    Game[TryStep - 1].setForeColour(ui::kBlack);
+    ++TryStep;
+    if (TryStep > kLastLightPosition) {
+        TryStep = 0;
+    }
+}
+
+void Form1::openBonus(ui::Window& bonus, ui::Label& premio) {
+    bonus.show();
+    premio.setCaption(Win1.caption());
+    setTakesInput(false);
+    Scelta.setCaption("0");
+}
+
+void Form1::Label4_Click() {
+    Label4.setVisible(false);
+    Suono.setEnabled(false);
+    Try.setEnabled(false);
+    YouCan.setEnabled(false);
+    Etic[1].setVisible(true);
+    Win1.setVisible(true);
+    // With the light on the dark position no field is white and Scelta keeps its "0".
+    for (int field = 0; field < Game.size(); ++field) {
+        if (Game[field].foreColour() == ui::kWhite) {
+            Scelta.setCaption(std::to_string(field));
+            break;
+        }
+    }
+    Label5.setVisible(false);
+    Label1.setVisible(true);
+    Label2.setVisible(true);
+    Label3.setVisible(true);
+    for (ui::Label& field : Game) {
+        field.setForeColour(ui::kBlack);
+    }
+
+    const ui::Amount chosen = amountOf(Scelta).value_or(-1);
+    if (chosen == kHorseRacing) {
+        openBonus(program_.form2(), program_.form2().Premio);
+    } else if (chosen == kLadder) {
+        openBonus(program_.form3(), program_.form3().Premio);
+    } else if (chosen == kHighOrLow) {
+        openBonus(program_.form4(), program_.form4().Premio);
+    } else if (chosen == kDoubleBet) {
+        openBonus(program_.form5(), program_.form5().Premio);
+    } else if (chosen == kDoubleZavri) {
+        openBonus(program_.form7(), program_.form7().Premio);
+    } else if (isLoseField(chosen)) {
+        PlaySnd(services(), "Lose", kSndAsync);
+        Scelta.setCaption("0");
+        Win1.setCaption("0");
+    } else if (chosen == kLettersHeld) {
+        Zavri2.setEnabled(true);
+        Scelta.setCaption("0");
+        StepCount = 0;
+        DrawCount = 0;
+        Win1.setCaption("0");
+        darkenLetters();
+    } else if (chosen == kSkillChance) {
+        Zavri3.setEnabled(true);
+        Scelta.setCaption("0");
+        StepCount = 0;
+        DrawCount = 0;
+        Win1.setCaption("0");
+        Picture2.setVisible(true);
+        darkenLetters();
+    }
+}
+
+}  // namespace quirvanto
