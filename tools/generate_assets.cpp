@@ -1,14 +1,45 @@
-#include <QDir>
-#include <QFile>
+#include <cstdio>
+#include <string>
 
+#include <QDir>
+#include <QGuiApplication>
+
+#include "sounds.h"
+#include "synth.h"
+#include "tile_pictures.h"
+#include "wav_file.h"
+
+// Makes the game's sounds (<dir>/Snd/<name>.wav) and tile pictures (<dir>/Img/<value>.png).
+// Runs at build time, without a display.
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quirvanto_assets <output folder>\n");
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(out + "/Snd");
-    QDir().mkpath(out + "/Img");
-    QFile(out + "/Snd/Roll1.wav").open(QIODevice::WriteOnly);
-    QFile(out + "/Img/1.png").open(QIODevice::WriteOnly);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+
+    const std::string out = argv[1];
+    if (!QDir().mkpath(QString::fromStdString(out + "/Snd")) ||
+        !QDir().mkpath(QString::fromStdString(out + "/Img"))) {
+        std::fprintf(stderr, "quirvanto_assets: cannot create the folders in %s\n", out.c_str());
+        return 1;
+    }
+    for (const assets::Sound& sound : assets::makeSounds()) {
+        const std::string path = out + "/Snd/" + sound.name + ".wav";
+        if (!assets::writeWav(path, sound.samples, assets::kSampleRate)) {
+            std::fprintf(stderr, "quirvanto_assets: cannot write %s\n", path.c_str());
+            return 1;
+        }
+    }
+    for (int value = 1; value <= 9; ++value) {
+        const std::string path = out + "/Img/" + std::to_string(value) + ".png";
+        if (!assets::drawNumberTile(value).save(QString::fromStdString(path), "PNG")) {
+            std::fprintf(stderr, "quirvanto_assets: cannot write %s\n", path.c_str());
+            return 1;
+        }
+    }
     return 0;
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+#include "ui/services.h"
+
+namespace quirvanto {
+
+// Every picture of the game is 32 x 32 logical pixels.
+inline constexpr int kPictureSize = 32;
+
+// Draws a design picture of the layouts: 64 x 64 pixels at device pixel ratio 2.
+[[nodiscard]] QImage drawDesignPicture(ui::DesignPicture which);
+
+// Where a pointer picture points, in logical pixels from its top-left corner: the fingertip of
+// ClickPointer, the tip of the arrow of WindowPointer. Give it to QCursor with the picture.
+// Pictures that are not pointers have their hot spot at (0, 0).
+[[nodiscard]] QPoint pointerHotSpot(ui::DesignPicture which);
+
+}  // namespace quirvanto

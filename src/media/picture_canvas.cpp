@@ -1,0 +1,55 @@
+#include "media/picture_canvas.h"
+
+#include <QFontDatabase>
+
+#include "media/design_pictures.h"
+
+namespace quirvanto::canvas {
+
+namespace {
+
+constexpr qreal kScale = 2.0;
+
+QString blackFamily() {
+    const QStringList families = QFontDatabase::families();
+    for (const QString& family : {QStringLiteral("Arial Black"), QStringLiteral("Lato Black")}) {
+        if (families.contains(family)) {
+            return family;
+        }
+    }
+    return QStringLiteral("Lato");
+}
+
+}  // namespace
+
+QImage newPicture() {
+    QImage picture(kPictureSize * kScale, kPictureSize * kScale,
+                   QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(kScale);
+    picture.fill(Qt::transparent);
+    return picture;
+}
+
+void begin(QPainter& painter, QImage& picture) {
+    painter.begin(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+}
+
+QRadialGradient shaded(QPointF centre, qreal radius, const QColor& base) {
+    QRadialGradient gradient(centre, radius, centre - QPointF(radius * 0.35, radius * 0.4));
+    gradient.setColorAt(0.0, base.lighter(170));
+    gradient.setColorAt(0.45, base);
+    gradient.setColorAt(1.0, base.darker(180));
+    return gradient;
+}
+
+QFont blackFont(qreal pixelSize) {
+    QFont font(blackFamily());
+    font.setWeight(QFont::Black);
+    font.setPixelSize(static_cast<int>(pixelSize));
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+}  // namespace quirvanto::canvas

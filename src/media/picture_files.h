@@ -1,0 +1,31 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "ui/services.h"
+
+namespace quirvanto {
+
+// The pictures of the game: the tile files <program folder>/Img/<name>.png, and the design
+// pictures of the layouts, drawn by our own code. Each is decoded or drawn once and then shared:
+// asking again gives the same ui::qt::QtPicture. A file that is missing or cannot be decoded
+// gives null, and keeps giving null for the rest of the run (the files do not change while the
+// game runs). Every picture is 32 x 32 logical pixels: a 64 x 64 file or drawing carries a
+// device pixel ratio of 2, so it stays crisp on a 2x screen.
+class PictureFiles final : public ui::PictureSource {
+public:
+    explicit PictureFiles(std::string programFolder);
+
+    [[nodiscard]] ui::Picture file(std::string_view name) override;
+    [[nodiscard]] ui::Picture design(ui::DesignPicture which) override;
+
+private:
+    std::string pictureFolder_;
+    std::unordered_map<std::string, ui::Picture> files_;
+    std::map<ui::DesignPicture, ui::Picture> designs_;
+};
+
+}  // namespace quirvanto

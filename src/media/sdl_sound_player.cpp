@@ -1,0 +1,70 @@
+#include "media/sdl_sound_player.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+namespace quirvanto {
+
+namespace {
+
+// Every sound plays on this one channel: starting a sound stops the one before it.
+constexpr int kTheChannel = 0;
+constexpr int kSampleRate = 44100;
+constexpr int kOutputChannels = 2;
+// About 12 ms of audio per buffer, so even an 80 ms sound is heard whole and starts at once.
+constexpr int kBufferFrames = 512;
+
+}  // namespace
+
+void SdlSoundPlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const {
+    Mix_FreeChunk(chunk);
+}
+
+SdlSoundPlayer::SdlSoundPlayer(std::string programFolder)
+    : soundFolder_(std::move(programFolder) + "/Snd/") {
+    // The game owns the process's signals and windows; SDL is here for the sound device only.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return;
+    }
+    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    Mix_AllocateChannels(1);
+    deviceOpen_ = true;
+}
+
+SdlSoundPlayer::~SdlSoundPlayer() {
+    if (!deviceOpen_) {
+        return;
+    }
+    Mix_HaltChannel(-1);
+    chunks_.clear();
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SdlSoundPlayer::play(std::string_view name) {
+    if (!deviceOpen_) {
+        return;
+    }
+    Mix_Chunk* sound = chunk(name);
+    if (sound == nullptr) {
+        return;
+    }
+    Mix_HaltChannel(kTheChannel);
+    Mix_PlayChannel(kTheChannel, sound, 0);
+}
+
+Mix_Chunk* SdlSoundPlayer::chunk(std::string_view name) {
+    const std::string key(name);
+    auto found = chunks_.find(key);
+    if (found == chunks_.end()) {
+        const std::string path = soundFolder_ + key + ".wav";
+        found = chunks_.emplace(key, Chunk(Mix_LoadWAV(path.c_str()))).first;
+    }
+    return found->second.get();
+}
+
+}  // namespace quirvanto
