@@ -85,12 +85,15 @@ void Form1::Zavri3_Timer() {
 }
 
 void Form1::Label6_Click() {
+    // Only a stop of the running Skill chance pays. SPACE reaches this handler in other phases
+    // too, and a spin started during Letters Held can leave the last tile lit on its own.
+    const bool skillChanceRunning = Zavri3.enabled();
     Zavri3.setEnabled(false);
     for (int tile = 0; tile < Lett.size(); ++tile) {
         if (Lett[tile].foreColour() != ui::kWhite) {
             continue;
         }
-        if (sameLetter(Lett[tile].caption(), Lett[8].caption())) {
+        if (skillChanceRunning && sameLetter(Lett[tile].caption(), Lett[8].caption())) {
             for (ui::Label& letter : Lett) {
                 letter.setForeColour(ui::kWhite);
                 payLettersBonus();
