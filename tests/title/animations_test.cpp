@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "machine/form1.h"
 #include "support/rig.h"
 #include "title/form6.h"
 #include "ui/control.h"
@@ -183,7 +184,7 @@ TEST_F(TitleAnimations, ANewVisitRestartsTheLettersButKeepsTheIconsDirections) {
     title.keyDown(ui::key::kDigit1);
     ASSERT_FALSE(title.loaded());
 
-    title.show();
+    rig.program.form1().requestClose();
     EXPECT_EQ(title.Shape1.left(), 4800);
     EXPECT_EQ(title.Shape1.top(), 2520);
     EXPECT_EQ(title.Holding.left(), 240);

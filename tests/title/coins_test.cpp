@@ -139,7 +139,7 @@ TEST_F(TitleCoins, ANewVisitStartsAgainFromTheLayout) {
     rig.advance(700);  // coin prompt hidden
     title.keyDown(key::kDigit1);
 
-    title.show();
+    machine.requestClose();
 
     EXPECT_EQ(title.AA[2].caption(), "0");
     EXPECT_FALSE(title.AA[2].visible());
