@@ -1,16 +1,141 @@
 #include "bonus/form3.h"
 
+#include <array>
+
 #include "app/program.h"
 
 namespace quirvanto {
 
 namespace {
-constexpr ui::WindowSpec kWindow{
-    .caption = "Ladder  (ESC key to exit)", .outer = {4800, 7995}, .inner = {4680, 7485}};
+
+constexpr ui::WindowSpec kWindow{.caption = "Ladder  (ESC key to exit)",
+                                 .outer = {4800, 7995},
+                                 .inner = {4680, 7485},
+                                 .icon = ui::DesignPicture::ProgramIcon};
+
+constexpr ui::Rect kPremio{120, 0, 4455, 495};
+
+struct Rung {
+    std::string_view caption;
+    ui::Colour back;
+};
+constexpr ui::Colour kPays = 0xC0FFC0;
+constexpr ui::Colour kLoses = 0xC0C0FF;
+constexpr std::array<Rung, 10> kRungs{{{"x 6", kPays},
+                                       {"Lose", kLoses},
+                                       {"x 5", kPays},
+                                       {"Lose", kLoses},
+                                       {"x 4", kPays},
+                                       {"Lose", kLoses},
+                                       {"x 3", kPays},
+                                       {"Lose", kLoses},
+                                       {"x 2", kPays},
+                                       {"Lose", kLoses}}};
+
+constexpr ui::LabelSpec rung(int i) {
+    return {.caption = kRungs[static_cast<std::size_t>(i)].caption,
+            .rect = {720, 600 + 600 * i, 3615, 615},
+            .back = kRungs[static_cast<std::size_t>(i)].back,
+            .fore = ui::kBlack,
+            .points = 21.75,
+            .align = ui::Align::Centre};
+}
+
+constexpr ui::LabelSpec marker(int i) {
+    return {.rect = {120, 600 + 600 * i, 495, 615},
+            .back = 0xFF8080,
+            .fore = ui::kBlack,
+            .points = 21.75,
+            .align = ui::Align::Centre,
+            .visible = false};
+}
+
+constexpr ui::LabelSpec kLabel4{.caption = "Stop (or press SPACE key)",
+                                .rect = {120, 6840, 4215, 375},
+                                .back = 0x800080,
+                                .fore = 0xC0FFFF,
+                                .points = 11.25,
+                                .align = ui::Align::Centre,
+                                .clickable = true};
+
+constexpr ui::TimerSpec kTimer1{.intervalMs = 15, .enabled = true};
+constexpr ui::TimerSpec kSuono{.intervalMs = 5000, .enabled = true};
+constexpr ui::TimerSpec kFine{.intervalMs = 2000, .enabled = false};
+
+// The paying rungs, tested from the top.
+struct Prize {
+    int rung;
+    ui::Amount multiplier;
+};
+constexpr std::array<Prize, 5> kPrizes{{{0, 6}, {2, 5}, {4, 4}, {6, 3}, {8, 2}}};
+
 }  // namespace
 
-Form3::Form3(Program& program) : ui::Window(program, kWindow, "Form3"), program_(program) {}
+Form3::Form3(Program& program) : BonusWindow(program, kWindow, "Form3") {}
 
-void Form3::createControls() {}
+void Form3::createControls() {
+    createPremio(kPremio);
+    for (int i = 0; i < AA.size(); ++i) {
+        create(AA[i], "AA", rung(i), i);
+    }
+    for (int i = 0; i < BB.size(); ++i) {
+        create(BB[i], "BB", marker(i), i);
+    }
+    createLabel4(kLabel4);
+    createPrimoPiano();
+    create(Timer1, "Timer1", kTimer1);
+    Timer1.setHandler([this] { Timer1_Timer(); });
+    create(Suono, "Suono", kSuono);
+    Suono.setHandler([this] { Suono_Timer(); });
+    create(Fine, "Fine", kFine);
+    Fine.setHandler([this] { Fine_Timer(); });
+}
+
+void Form3::Form_Load() {
+    Timer1.setEnabled(true);
+    Suono.setEnabled(true);
+    MarkerStep = 0;
+    play("Ladder");
+}
+
+void Form3::Suono_Timer() {
+    play("Ladder");
+}
+
+// One step of the marker. There is no marker 10 and no marker -1: the step after the last rung
+// shows nothing, which makes the blank tick of every run.
+void Form3::Timer1_Timer() {
+    BB[MarkerStep].setVisible(true);
+    BB[MarkerStep - 1].setVisible(false);
+    ++MarkerStep;
+    if (MarkerStep > BB.size()) {
+        MarkerStep = 0;
+    }
+}
+
+// Stop.
+void Form3::Label4_Click() {
+    bool markerShown = false;
+    for (int i = 0; i < BB.size(); ++i) {
+        markerShown = markerShown || BB[i].visible();
+    }
+    if (!markerShown) {
+        return;
+    }
+    Label4.setVisible(false);
+    Timer1.setEnabled(false);
+    Suono.setEnabled(false);
+    play("Ladder2");
+    for (const Prize& prize : kPrizes) {
+        if (BB[prize.rung].visible()) {
+            payPrize(prize.multiplier);
+        }
+    }
+    Fine.setEnabled(true);
+}
+
+void Form3::Fine_Timer() {
+    endAfterFine(Fine);
+}
 
 }  // namespace quirvanto
