@@ -1,23 +1,35 @@
 #pragma once
 
-#include "ui/window.h"
+#include <cstdint>
+
+#include "bonus/bonus_frame.h"
+#include "ui/control_array.h"
 
 namespace quirvanto {
 
-class Program;
-
-class Form5 final : public ui::Window {
+// Double Bet: a marker runs down ten rows, "Win" and "Lose" by turns; Stop beside a "Win" row
+// pays the stake once.
+class Form5 final : public BonusWindow {
 public:
-    // The stake, copied from the machine's pending win when the window opens.
-    ui::Label Premio;
+    ui::ControlArray<ui::Label, 10> AA;  // the rows, top to bottom
+    ui::ControlArray<ui::Label, 10> BB;  // the marker beside each row
+    ui::Timer Timer1;
+    ui::Timer Suono;
+    ui::Timer Fine;
+
+    // The row whose marker the next tick shows; 10 is the blank tick between two runs.
+    std::int16_t MarkerStep = 0;
 
     explicit Form5(Program& program);
 
+    void Timer1_Timer();
+    void Label4_Click() override;
+    void Suono_Timer();
+    void Fine_Timer();
+
 protected:
     void createControls() override;
-
-private:
-    Program& program_;
+    void Form_Load() override;
 };
 
 }  // namespace quirvanto
