@@ -81,4 +81,15 @@ Rig::Rig()
     : services{scheduler, messages, sound, pictures, random, clock, measure, hosts, terminator},
       program(services) {}
 
+Rig::Rig(OnScreen)
+    : screenMeasure(std::make_unique<ui::qt::QtTextMeasure>()),
+      screenHosts(std::make_unique<ui::qt::QtHostFactory>()),
+      services{scheduler, messages,       sound,        pictures,  random,
+               clock,     *screenMeasure, *screenHosts, terminator},
+      program(services) {}
+
+QWidget* Rig::widgetOf(const ui::Window& window) const {
+    return screenHosts ? screenHosts->widgetOf(window) : nullptr;
+}
+
 }  // namespace testing_support

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/program.h"
+#include "ui/qt/qt_host_factory.h"
+#include "ui/qt/qt_text_measure.h"
 #include "ui/services.h"
 #include "ui/uniform_random.h"
 #include "ui/virtual_scheduler.h"
@@ -95,11 +97,18 @@ public:
     int quits = 0;
 };
 
+// Asks for a Rig whose windows are real Qt widgets (on the test's platform), time still virtual.
+struct OnScreen {};
+inline constexpr OnScreen kOnScreen{};
+
 // The whole program on virtual time with recording services and no screen.
 struct Rig {
     Rig();
+    explicit Rig(OnScreen);
     void advance(std::int64_t ms) { scheduler.advance(ms); }
     [[nodiscard]] std::int64_t now() const { return scheduler.now(); }
+    // The top-level widget of a window of an on-screen Rig once the window has been loaded.
+    [[nodiscard]] QWidget* widgetOf(const ui::Window& window) const;
 
     ui::VirtualScheduler scheduler;
     RecordingMessages messages;
@@ -110,6 +119,8 @@ struct Rig {
     FixedMeasure measure;
     NullHosts hosts;
     CountingTerminator terminator;
+    std::unique_ptr<ui::qt::QtTextMeasure> screenMeasure;  // on-screen Rig only
+    std::unique_ptr<ui::qt::QtHostFactory> screenHosts;    // on-screen Rig only
     ui::Services services;
     quirvanto::Program program;
 };

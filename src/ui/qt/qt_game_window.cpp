@@ -1,0 +1,50 @@
+#include "ui/qt/qt_game_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include "ui/qt/qt_keys.h"
+#include "ui/qt/qt_look.h"
+
+namespace ui::qt {
+
+GameWindow::GameWindow(Window& window) : window_(window) {
+    const WindowSpec& spec = window.spec();
+    setWindowTitle(
+        QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size())));
+    setFixedSize(toPixels(spec.inner.width), toPixels(spec.inner.height));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, toQColor(spec.back));
+    setPalette(background);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    installEventFilter(this);
+}
+
+void GameWindow::watchKeysOf(QWidget& child) {
+    child.installEventFilter(this);
+}
+
+// Every key press counts, auto-repeats included: one key-down, then the character if it has one.
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const GameKey key = translateKey(press->key(), press->modifiers(), press->text());
+    if (key.keyCode) {
+        window_.keyDown(*key.keyCode);
+    }
+    if (key.character) {
+        window_.keyPress(*key.character);
+    }
+    return true;
+}
+
+// The model decides: it unloads the window (and so hides it) or refuses while it takes no input.
+void GameWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    window_.requestClose();
+}
+
+}  // namespace ui::qt

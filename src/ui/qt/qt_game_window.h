@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+#include "ui/window.h"
+
+namespace ui::qt {
+
+// The top-level widget of one game window: a client area fixed to the window's inner size, its
+// caption and back colour. It sees every key whatever child has focus and hands the keys and the
+// close box to the model, which decides.
+class GameWindow final : public QWidget {
+public:
+    explicit GameWindow(Window& window);
+
+    [[nodiscard]] Window& window() const { return window_; }
+    // Keys that reach child widgets come to the window as well.
+    void watchKeysOf(QWidget& child);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Window& window_;
+};
+
+}  // namespace ui::qt

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/services.h"
+
+namespace ui::qt {
+
+// The game's message box: information icon, OK, title "Quirvanto", over the active game window.
+// Its own event loop keeps the timers firing while it is open.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void show(std::string_view text) override;
+};
+
+}  // namespace ui::qt
