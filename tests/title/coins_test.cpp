@@ -28,128 +28,81 @@ protected:
 };
 
 TEST_F(TitleCoins, EveryKeyDownOfFiveIsACoinOfTenWithItsSound) {
-    EXPECT_FALSE(title.AA[2].visible());
-    EXPECT_FALSE(title.AA[1].visible());
-
     insertCoins(3);  // a held key: each auto-repeat is one more key-down
 
     EXPECT_EQ(title.AA[2].caption(), "30");
     EXPECT_TRUE(title.AA[2].visible());
     EXPECT_TRUE(title.AA[1].visible());
     EXPECT_EQ(rig.sound.names(), (std::vector<std::string>{"Coin2", "Coin2", "Coin2"}));
-}
-
-TEST_F(TitleCoins, CountsPastTheSixteenBitRangeAreKeptWhole) {
-    insertCoins(3277);
-    EXPECT_EQ(title.AA[2].caption(), "32770");
 
     title.keyDown(key::kDigit1);
-    EXPECT_EQ(machine.Credits.caption(), "32770");
-}
-
-TEST_F(TitleCoins, OtherKeysInsertNothing) {
-    for (int keypadDigit = key::kKeypad0; keypadDigit <= key::kKeypad0 + 9; ++keypadDigit) {
-        title.keyDown(keypadDigit);
-    }
-    title.keyDown(key::kDigit2);
-    title.keyDown(key::kDigit3);
-    title.keyPress('5');
-
-    EXPECT_EQ(title.AA[2].caption(), "0");
-    EXPECT_FALSE(title.AA[2].visible());
-    EXPECT_FALSE(title.AA[1].visible());
-    EXPECT_TRUE(rig.sound.names().empty());
-    EXPECT_TRUE(title.isShown());
-}
-
-TEST_F(TitleCoins, NoWayBackToTheMachineBeforeTheFirstCoin) {
-    title.keyDown(key::kDigit1);
-    title.AA[1].click();  // where the hidden continue prompt lies
-
-    EXPECT_TRUE(title.isShown());
-    EXPECT_FALSE(machine.loaded());
-    EXPECT_EQ(rig.terminator.quits, 0);
-}
-
-TEST_F(TitleCoins, KeyOneTakesExactlyTheInsertedCreditsToTheMachine) {
-    insertCoins(3);
-    title.keyDown(key::kDigit1);
-
     EXPECT_TRUE(machine.isShown());
     EXPECT_EQ(machine.Credits.caption(), "30");
     EXPECT_FALSE(title.loaded());
     EXPECT_EQ(rig.terminator.quits, 0);
 }
 
-TEST_F(TitleCoins, AClickOnTheContinuePromptDoesTheSame) {
-    insertCoins(1);
-    title.AA[0].click();
-    title.AA[2].click();
-    EXPECT_TRUE(title.isShown());
+TEST_F(TitleCoins, CountsPastTheSixteenBitRangeReachTheMachineWhole) {
+    insertCoins(3277);
+    EXPECT_EQ(title.AA[2].caption(), "32770");
 
     title.AA[1].click();
-
-    EXPECT_TRUE(machine.isShown());
-    EXPECT_EQ(machine.Credits.caption(), "10");
-    EXPECT_FALSE(title.loaded());
-    EXPECT_EQ(rig.terminator.quits, 0);
+    EXPECT_EQ(machine.Credits.caption(), "32770");
 }
 
-TEST_F(TitleCoins, EscapeEndsTheProgramAndTheCoinsAreLost) {
-    insertCoins(2);
-    title.keyPress(key::kEscape);
-
-    EXPECT_EQ(rig.terminator.quits, 1);
-    EXPECT_TRUE(rig.program.ended());
-    EXPECT_FALSE(title.loaded());
-    EXPECT_FALSE(machine.loaded());
-
+TEST_F(TitleCoins, NothingButTheMainRowFiveInsertsAndNothingContinuesBeforeACoin) {
+    for (int keypadDigit = key::kKeypad0; keypadDigit <= key::kKeypad0 + 9; ++keypadDigit) {
+        title.keyDown(keypadDigit);
+    }
+    title.keyPress('5');
     title.keyDown(key::kDigit1);
+    title.AA[1].click();  // where the hidden continue prompt lies
+
+    EXPECT_EQ(title.AA[2].caption(), "0");
+    EXPECT_FALSE(title.AA[1].visible());
+    EXPECT_TRUE(rig.sound.names().empty());
+    EXPECT_TRUE(title.isShown());
     EXPECT_FALSE(machine.loaded());
-    EXPECT_EQ(rig.terminator.quits, 1);
 }
 
-TEST_F(TitleCoins, TheCloseBoxEndsTheProgramToo) {
-    insertCoins(1);
-    title.requestClose();
+TEST(TitleLeaving, EscapeOrTheCloseBoxEndsTheProgramAndTheCoinsAreLost) {
+    for (const bool byCloseBox : {false, true}) {
+        Rig rig;
+        Form6& title = rig.program.form6();
+        title.show();
+        title.keyDown(key::kDigit5);
 
-    EXPECT_EQ(rig.terminator.quits, 1);
-    EXPECT_FALSE(machine.loaded());
-    EXPECT_FALSE(title.loaded());
+        if (byCloseBox) {
+            title.requestClose();
+        } else {
+            title.keyPress(key::kEscape);
+        }
+
+        EXPECT_EQ(rig.terminator.quits, 1);
+        EXPECT_FALSE(title.loaded());
+        EXPECT_FALSE(rig.program.form1().loaded());
+        title.keyDown(key::kDigit1);
+        EXPECT_FALSE(rig.program.form1().loaded());
+    }
 }
 
-TEST_F(TitleCoins, TheCoinPromptBlinksEvery700MsAndGoesOnAfterCoins) {
-    EXPECT_TRUE(title.AA[0].visible());
+TEST_F(TitleCoins, TheCoinPromptBlinksEvery700MsOnEveryVisit) {
     rig.advance(699);
     EXPECT_TRUE(title.AA[0].visible());
     rig.advance(1);
     EXPECT_FALSE(title.AA[0].visible());
-    rig.advance(700);
-    EXPECT_TRUE(title.AA[0].visible());
-
     insertCoins(1);
     rig.advance(700);
-    EXPECT_FALSE(title.AA[0].visible());
-    rig.advance(700);
     EXPECT_TRUE(title.AA[0].visible());
-}
+    rig.advance(700);
+    EXPECT_FALSE(title.AA[0].visible());
 
-TEST_F(TitleCoins, ANewVisitStartsAgainFromTheLayout) {
-    insertCoins(2);
-    rig.advance(700);  // coin prompt hidden
+    // Left while the prompt was hidden: the next visit starts shown, and hides it after 700 ms.
     title.keyDown(key::kDigit1);
-
     machine.requestClose();
-
-    EXPECT_EQ(title.AA[2].caption(), "0");
-    EXPECT_FALSE(title.AA[2].visible());
-    EXPECT_FALSE(title.AA[1].visible());
     EXPECT_TRUE(title.AA[0].visible());
     rig.advance(700);
     EXPECT_FALSE(title.AA[0].visible());
-
-    title.keyPress(key::kEscape);
-    EXPECT_EQ(rig.terminator.quits, 1);
 }
 
 }  // namespace
