@@ -16,12 +16,12 @@ constexpr char kLatoBlack[] = "/usr/share/fonts/truetype/lato/Lato-Black.ttf";
 constexpr QRgb kTileColours[] = {
     0xe53935,  // 1 red
     0xfb8c00,  // 2 orange
-    0xf4c20d,  // 3 yellow
+    0xfdd835,  // 3 yellow
     0x43a047,  // 4 green
-    0x00a5b5,  // 5 teal
+    0x00897b,  // 5 teal
     0x1e88e5,  // 6 blue
-    0x5e35b1,  // 7 violet
-    0xd81b60,  // 8 magenta
+    0x3949ab,  // 7 indigo
+    0x8e24aa,  // 8 purple
     0x6d4c41,  // 9 brown
 };
 
