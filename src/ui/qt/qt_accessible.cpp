@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 
 #include "ui/qt/qt_control_widgets.h"
+#include "ui/qt/qt_game_window.h"
 
 namespace ui::qt {
 
@@ -45,9 +46,13 @@ private:
     [[nodiscard]] bool clickable() const { return labelWidget()->label().clickable(); }
 };
 
-QAccessibleInterface* labelInterface(const QString&, QObject* object) {
+// Labels, and the game windows, which read as windows named by their caption.
+QAccessibleInterface* gameInterface(const QString&, QObject* object) {
     if (auto* label = dynamic_cast<LabelWidget*>(object)) {
         return new LabelAccessible(label);
+    }
+    if (auto* window = dynamic_cast<GameWindow*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Window);
     }
     return nullptr;
 }
@@ -56,7 +61,7 @@ QAccessibleInterface* labelInterface(const QString&, QObject* object) {
 
 void installAccessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(labelInterface);
+        QAccessible::installFactory(gameInterface);
         return true;
     }();
     (void)installed;

@@ -1,0 +1,116 @@
+#!/usr/bin/python3
+"""Reads Quirvanto's windows through the accessibility bus, as a screen reader does.
+
+    atspi_read.py windows                 one line per shown window: role, name, and text
+    atspi_read.py texts CAPTION           one line per shown control of that window:
+                                          role <TAB> name <TAB> description
+    atspi_read.py press CAPTION NAME      presses the shown button named NAME in that window
+
+Options: --app NAME (default Quirvanto), --timeout SECONDS to wait for the program, the window
+or the button to appear. Exit status 1 with a message on stderr when it is not found.
+"""
+
+import argparse
+import sys
+import time
+
+import pyatspi
+
+
+def showing(accessible):
+    return accessible.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def application(name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for index in range(desktop.childCount):
+        app = desktop.getChildAtIndex(index)
+        if app is not None and app.name == name:
+            return app
+    return None
+
+
+def shown_windows(app):
+    return [window for window in (app.getChildAtIndex(i) for i in range(app.childCount))
+            if window is not None and showing(window)]
+
+
+def descendants(accessible):
+    for index in range(accessible.childCount):
+        child = accessible.getChildAtIndex(index)
+        if child is None or not showing(child):
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def text_of(accessible):
+    """The name, or for an alert the texts of its labels, as a screen reader announces it."""
+    parts = [accessible.name] if accessible.name else []
+    if accessible.getRole() == pyatspi.ROLE_ALERT:
+        parts += [child.name for child in descendants(accessible)
+                  if child.getRole() == pyatspi.ROLE_LABEL and child.name]
+    return " | ".join(parts)
+
+
+def find(timeout, lookup, what):
+    deadline = time.monotonic() + timeout
+    while True:
+        try:
+            found = lookup()
+        except Exception:  # the program may be starting or ending: try again
+            found = None
+        if found is not None:
+            return found
+        if time.monotonic() >= deadline:
+            sys.exit(f"atspi_read: {what} not found")
+        time.sleep(0.2)
+
+
+def window_named(args):
+    def lookup():
+        app = application(args.app)
+        if app is None:
+            return None
+        return next((w for w in shown_windows(app) if w.name == args.caption), None)
+    return find(args.timeout, lookup, f"window '{args.caption}'")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--app", default="Quirvanto")
+    parser.add_argument("--timeout", type=float, default=10.0)
+    commands = parser.add_subparsers(dest="command", required=True)
+    commands.add_parser("windows")
+    texts = commands.add_parser("texts")
+    texts.add_argument("caption")
+    press = commands.add_parser("press")
+    press.add_argument("caption")
+    press.add_argument("name")
+    args = parser.parse_args()
+
+    if args.command == "windows":
+        app = find(args.timeout, lambda: application(args.app), f"application '{args.app}'")
+        for window in shown_windows(app):
+            print(f"{window.getRoleName()}\t{text_of(window)}")
+    elif args.command == "texts":
+        window = window_named(args)
+        for control in descendants(window):
+            print(f"{control.getRoleName()}\t{control.name}\t{control.description}")
+    elif args.command == "press":
+        window = window_named(args)
+
+        def button():
+            return next((c for c in descendants(window)
+                         if c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == args.name), None)
+        target = find(args.timeout, button, f"button '{args.name}'")
+        actions = target.queryAction()
+        for index in range(actions.nActions):
+            if actions.getName(index) in ("press", "Press", "click"):
+                actions.doAction(index)
+                return
+        sys.exit(f"atspi_read: button '{args.name}' has no press action")
+
+
+if __name__ == "__main__":
+    main()

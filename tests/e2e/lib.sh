@@ -1,0 +1,245 @@
+#!/usr/bin/env bash
+# Shared harness of the end-to-end tests: a private X display, D-Bus session and accessibility bus,
+# optionally a silent sound server that can be recorded, and the real program running on them.
+# A test sources this file, calls e2e_setup and e2e_start_program "$1", then looks at the game
+# only from outside: window geometry, screenshots, key presses and clicks, recorded sound, and
+# the texts a screen reader reads. Everything started here is ended when the test exits.
+#
+#   E2E_AUDIO=1       also start the sound server (before e2e_setup)
+#   E2E_KEEP=1        keep the work folder (screenshots, logs) after the test
+#   E2E_WORK          the work folder; E2E_PROGRAM_PID the program's process
+
+set -euo pipefail
+
+E2E_LIB_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+E2E_WORK="$(mktemp -d "${TMPDIR:-/tmp}/quirvanto-e2e.XXXXXX")"
+E2E_PIDS=()
+E2E_PROGRAM_PID=""
+E2E_RECORD_PID=""
+# Debian's Python has the accessibility bindings and Debian's ImageMagick reads screenshots;
+# tools of the same name found first on PATH may be other programs.
+E2E_PYTHON="${E2E_PYTHON:-/usr/bin/python3}"
+E2E_CONVERT="${E2E_CONVERT:-/usr/bin/convert}"
+
+e2e_log() { printf 'e2e: %s\n' "$*" >&2; }
+
+e2e_fail() {
+    printf 'FAIL: %s\n' "$*" >&2
+    if [ -n "$E2E_PROGRAM_PID" ] && [ -s "$E2E_WORK/program.log" ]; then
+        e2e_log "program output:"
+        sed 's/^/    /' "$E2E_WORK/program.log" >&2
+    fi
+    exit 1
+}
+
+e2e_cleanup() {
+    local status=$?
+    local pid
+    if [ -n "$E2E_RECORD_PID" ]; then kill "$E2E_RECORD_PID" 2>/dev/null || true; fi
+    if [ -n "$E2E_PROGRAM_PID" ]; then kill "$E2E_PROGRAM_PID" 2>/dev/null || true; fi
+    # Newest first: the program, then the buses, then the display.
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        pid="${E2E_PIDS[i]}"
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${E2E_PIDS[@]}" $E2E_PROGRAM_PID $E2E_RECORD_PID; do
+        wait "$pid" 2>/dev/null || true
+    done
+    if [ "${E2E_KEEP:-0}" = 1 ] || [ "$status" -ne 0 ]; then
+        e2e_log "work folder kept: $E2E_WORK"
+    else
+        rm -rf "$E2E_WORK"
+    fi
+    exit "$status"
+}
+trap e2e_cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Polls a command until it succeeds or the seconds run out.
+e2e_wait_until() {
+    local seconds="$1"
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+e2e_require() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || e2e_fail "$tool is not installed (make deps installs it)"
+    done
+}
+
+# A private X server on a free display number, 24-bit colour.
+e2e_start_display() {
+    e2e_require Xvfb xdotool xwininfo
+    local fifo="$E2E_WORK/displayfd"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" \
+        >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    local number
+    read -r -t 20 number <"$fifo" || e2e_fail "Xvfb did not start"
+    export DISPLAY=":$number"
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    e2e_wait_until 10 xwininfo -root || e2e_fail "display $DISPLAY does not answer"
+}
+
+# A D-Bus session and the accessibility bus behind it, so the program's widgets can be read as a
+# screen reader reads them.
+e2e_start_session_bus() {
+    e2e_require dbus-daemon
+    local address_file="$E2E_WORK/dbus-address"
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$address_file" \
+        >"$E2E_WORK/dbus.log" 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_wait_until 10 test -s "$address_file" || e2e_fail "the D-Bus session did not start"
+    DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$address_file")"
+    export DBUS_SESSION_BUS_ADDRESS
+    local launcher
+    for launcher in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+        if [ -x "$launcher" ]; then
+            "$launcher" --launch-immediately >"$E2E_WORK/atspi.log" 2>&1 &
+            E2E_PIDS+=($!)
+            break
+        fi
+    done
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    e2e_wait_until 10 dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
+        org.a11y.Bus.GetAddress || e2e_fail "the accessibility bus did not start"
+}
+
+# A PulseAudio server of our own whose only sink, "null", plays into nothing; what the program
+# plays can be recorded from null.monitor.
+e2e_start_audio() {
+    e2e_require pulseaudio parec pactl
+    local runtime="$E2E_WORK/pulse"
+    mkdir -p "$runtime"
+    chmod 700 "$runtime"
+    HOME="$runtime" XDG_RUNTIME_DIR="$runtime" pulseaudio --daemonize=no --system=false \
+        --exit-idle-time=-1 --disallow-exit --use-pid-file=false --disable-shm=true -n \
+        --load="module-null-sink sink_name=null" \
+        --load="module-native-protocol-unix socket=$runtime/socket auth-anonymous=1" \
+        >"$E2E_WORK/pulse.log" 2>&1 &
+    E2E_PIDS+=($!)
+    export PULSE_SERVER="unix:$runtime/socket"
+    export SDL_AUDIODRIVER=pulseaudio
+    e2e_wait_until 10 pactl info || e2e_fail "the sound server did not start"
+}
+
+# Starts recording the null sink into a raw file: 16-bit signed, mono, 22050 Hz.
+e2e_record_audio() {
+    parec -d null.monitor --format=s16le --channels=1 --rate=22050 --raw >"$1" \
+        2>>"$E2E_WORK/pulse.log" &
+    E2E_RECORD_PID=$!
+}
+
+e2e_stop_recording() {
+    if [ -n "$E2E_RECORD_PID" ]; then
+        kill "$E2E_RECORD_PID" 2>/dev/null || true
+        wait "$E2E_RECORD_PID" 2>/dev/null || true
+        E2E_RECORD_PID=""
+    fi
+}
+
+e2e_setup() {
+    e2e_start_display
+    e2e_start_session_bus
+    if [ "${E2E_AUDIO:-0}" = 1 ]; then
+        e2e_start_audio
+    fi
+}
+
+# Starts the real program, as a player would, with its output kept for failures.
+e2e_start_program() {
+    local program
+    program="$(realpath -e "$1" 2>/dev/null)" || e2e_fail "no program at '$1'"
+    [ -x "$program" ] || e2e_fail "no program at '$program'"
+    (cd "$E2E_WORK" && exec "$program") >"$E2E_WORK/program.log" 2>&1 &
+    E2E_PROGRAM_PID=$!
+}
+
+e2e_program_running() {
+    [ -n "$E2E_PROGRAM_PID" ] && kill -0 "$E2E_PROGRAM_PID" 2>/dev/null
+}
+
+# Waits until the program has ended by itself, then gives its exit status.
+e2e_wait_program_end() {
+    local seconds="${1:-10}"
+    e2e_wait_until "$seconds" bash -c "! kill -0 $E2E_PROGRAM_PID" || return 1
+    local status=0
+    wait "$E2E_PROGRAM_PID" || status=$?
+    E2E_PROGRAM_PID=""
+    echo "$status"
+}
+
+# Prints the id of the shown window whose caption is exactly this text, once it is mapped.
+e2e_find_window() {
+    local caption="$1"
+    local pattern
+    pattern="^$(printf '%s' "$caption" | sed 's/[][\.*^$()+?{}|]/\\&/g')\$"
+    xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1
+}
+
+e2e_wait_window() {
+    local caption="$1" seconds="${2:-20}"
+    local deadline=$((SECONDS + seconds)) id=""
+    while [ -z "$id" ]; do
+        e2e_program_running || e2e_fail "the program ended before its window '$caption' appeared"
+        [ "$SECONDS" -lt "$deadline" ] || e2e_fail "no window '$caption' within $seconds s"
+        id="$(e2e_find_window "$caption")"
+        [ -n "$id" ] || sleep 0.1
+    done
+    echo "$id"
+}
+
+# "WIDTH HEIGHT" of a window's client area, in pixels.
+e2e_client_size() {
+    xwininfo -id "$1" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w, h}'
+}
+
+# "X Y" of a window's client area on the screen.
+e2e_client_origin() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}'
+}
+
+# A PNG of what a window shows, as on the screen (lets the display settle a moment first).
+e2e_screenshot() {
+    local id="$1" file="$2"
+    sleep 0.3
+    import -window "$id" "$file" 2>>"$E2E_WORK/import.log" ||
+        xwd -silent -id "$id" | "$E2E_CONVERT" xwd:- "$file"
+}
+
+# "R G B" of one pixel of a picture, 0 to 255 each.
+e2e_pixel() {
+    "$E2E_CONVERT" "$1" -crop "1x1+$2+$3" -depth 8 txt:- |
+        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | head -n1
+}
+
+# How many different colours a picture has.
+e2e_colour_count() {
+    "$E2E_CONVERT" "$1" -format %k info:
+}
+
+# Presses keys in a window, xdotool's names: Return, space, Escape, KP_Enter, 1, a ...
+e2e_key() {
+    local id="$1"
+    shift
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus --sync "$id" || true
+    xdotool key --window "$id" --delay 60 "$@"
+}
+
+# Clicks at a point of a window's client area.
+e2e_click() {
+    local id="$1" x="$2" y="$3"
+    xdotool mousemove --window "$id" "$x" "$y" click 1
+}
+
+# Reads the program's accessible tree as a screen reader does; see atspi_read.py.
+e2e_atspi() {
+    "$E2E_PYTHON" "$E2E_LIB_DIR/atspi_read.py" "$@"
+}
