@@ -95,5 +95,18 @@ TEST_F(DoubleZavriTest, ARepeatedSpacePassesOnlyThePhaseOnShow) {
     EXPECT_TRUE(doubleZavri.loaded());
 }
 
+TEST_F(DoubleZavriTest, ReopeningStartsAgainAtPhaseOne) {
+    open(doubleZavri, "10");
+    winPhases(2);
+    rig.advance(kTick);
+    doubleZavri.keyPress(ui::key::kEscape);
+
+    open(doubleZavri, "10");
+    EXPECT_EQ(doubleZavri.Fase.text(), "1");
+    EXPECT_EQ(doubleZavri.BlinkState, 0);
+    EXPECT_EQ(shownMarker(doubleZavri.BB), 0);
+    EXPECT_FALSE(doubleZavri.Fine.enabled());
+}
+
 }  // namespace
 }  // namespace bonus_tests
