@@ -176,12 +176,9 @@ e2e_wait_program_end() {
     echo "$status"
 }
 
-# Prints the id of the shown window whose caption is exactly this text, once it is mapped.
+# Prints the id of a shown window whose caption is exactly this text.
 e2e_find_window() {
-    local caption="$1"
-    local pattern
-    pattern="^$(printf '%s' "$caption" | sed 's/[][\.*^$()+?{}|]/\\&/g')\$"
-    xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1
+    e2e_windows_named "$1" | head -n1
 }
 
 e2e_wait_window() {
@@ -225,12 +222,21 @@ e2e_colour_count() {
     "$E2E_CONVERT" "$1" -format %k info:
 }
 
-# Presses keys in a window, xdotool's names: Return, space, Escape, KP_Enter, 1, a ...
+# Gives a window the keyboard focus and presses keys on the keyboard, as a player does
+# (xdotool's key names: Return, space, Escape, KP_Enter, KP_5, 1, a ...).
 e2e_key() {
     local id="$1"
     shift
-    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus --sync "$id" || true
-    xdotool key --window "$id" --delay 60 "$@"
+    xdotool windowfocus --sync "$id"
+    xdotool key --delay 60 "$@"
+}
+
+# Ids of the shown windows with this caption, one a line (a message box has the caption
+# "Quirvanto" too).
+e2e_windows_named() {
+    local pattern
+    pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')\$"
+    xdotool search --onlyvisible --name "$pattern" 2>/dev/null || true
 }
 
 # Clicks at a point of a window's client area.
