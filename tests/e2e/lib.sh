@@ -228,6 +228,11 @@ e2e_key() {
     local id="$1"
     shift
     xdotool windowfocus --sync "$id"
+    e2e_press "$@"
+}
+
+# Presses keys on the keyboard, whatever window has the focus.
+e2e_press() {
     xdotool key --delay 60 "$@"
 }
 

@@ -12,6 +12,12 @@ void QtMessageBoxes::show(std::string_view text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Quirvanto"),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Ok, parent);
+    // The player answers it with the keyboard too, also where no window manager gives it the
+    // focus; a program in the background never takes the focus from another one.
+    if (QGuiApplication::applicationState() == Qt::ApplicationActive) {
+        box.show();
+        box.activateWindow();
+    }
     box.exec();
 }
 
