@@ -101,26 +101,4 @@ TEST_F(Keys, SpaceStopsTheWheelWithoutAlsoStoppingThePanel) {
     EXPECT_FALSE(m.Zavri3.enabled());
 }
 
-TEST_F(Keys, KeysReachTheButtonsThatLieUnderTheSkillChancePanel) {
-    setMoney(10, 1);
-    m.Picture2.setVisible(true);
-    m.Zavri3.setEnabled(true);
-    m.keyDown(kA);
-    EXPECT_EQ(m.Bet.caption(), "2");
-    queueRoll(kNoWin, 1);
-    m.keyPress(kEnter);
-    EXPECT_TRUE(m.Roll.enabled());
-    EXPECT_EQ(m.Credits.caption(), "8");
-}
-
-TEST_F(Keys, TheMachineIgnoresKeysWhileABonusWindowIsOpen) {
-    setMoney(10, 1);
-    m.setTakesInput(false);
-    m.keyPress(kEnter);
-    m.keyDown(kA);
-    EXPECT_TRUE(rig.messages.shown.empty());
-    EXPECT_EQ(m.Bet.caption(), "1");
-    EXPECT_FALSE(m.Roll.enabled());
-}
-
 }  // namespace

@@ -13,21 +13,8 @@ using testing_support::tagOf;
 
 using Spin = MachineTest;
 
-TEST_F(Spin, TheBetLeavesTheCreditsBeforeAnyTileMoves) {
+TEST_F(Spin, TheBetLeavesTheCreditsBeforeAnyTileMovesAndThePreviousSpinIsCleared) {
     setMoney(10, 3);
-    queueRoll(kNoWin, 1);
-    m.Label1.click();
-    EXPECT_EQ(m.Credits.caption(), "7");
-    EXPECT_EQ(m.NN[0].caption(), "0");
-    EXPECT_EQ(rig.sound.names(), std::vector<std::string>{"Roll1"});
-    EXPECT_FALSE(m.Label1.visible());
-    EXPECT_FALSE(m.Label2.visible());
-    EXPECT_FALSE(m.Label3.visible());
-    EXPECT_TRUE(m.Holding.visible());
-}
-
-TEST_F(Spin, ANewSpinClearsThePreviousSpinsWinHoldsAndLetters) {
-    setMoney(10, 1);
     m.Win1.setCaption("6");
     m.Win1.setVisible(true);
     m.Etic[1].setVisible(true);
@@ -35,9 +22,13 @@ TEST_F(Spin, ANewSpinClearsThePreviousSpinsWinHoldsAndLetters) {
     m.Lett[0].setForeColour(ui::kWhite);
     queueRoll(kNoWin, 1);
     m.Label1.click();
+    EXPECT_EQ(m.Credits.caption(), "7");
+    EXPECT_EQ(m.NN[0].caption(), "0");
+    EXPECT_EQ(rig.sound.names(), std::vector<std::string>{"Roll1"});
+    EXPECT_FALSE(m.Label1.visible() || m.Label2.visible() || m.Label3.visible());
+    EXPECT_TRUE(m.Holding.visible());
     EXPECT_EQ(m.Win1.caption(), "0");
-    EXPECT_FALSE(m.Win1.visible());
-    EXPECT_FALSE(m.Etic[1].visible());
+    EXPECT_FALSE(m.Win1.visible() || m.Etic[1].visible());
     EXPECT_FALSE(m.Col2.visible());
     EXPECT_EQ(litLetters(), 0);
 }
@@ -77,21 +68,6 @@ TEST_F(Spin, ARollAfterARunWithoutLettersLastsOneTickMore) {
     EXPECT_TRUE(m.Roll.enabled());
     rig.advance(kTickMs);
     EXPECT_FALSE(m.Roll.enabled());
-}
-
-TEST_F(Spin, AMissingPictureLeavesTheTilesPictureWhileItsValueChanges) {
-    setMoney(10, 2);
-    Grid grid = kNoWin;
-    grid[0] = 6;
-    spinAndLetters(grid, 1);
-    rig.advance(2000);
-    ASSERT_EQ(tagOf(m.X[0].picture()), "Img/6");
-
-    rig.pictures.missing.insert("4");
-    grid[0] = 4;
-    spinTo(grid, 1);
-    EXPECT_EQ(m.NN[0].caption(), "4");
-    EXPECT_EQ(tagOf(m.X[0].picture()), "Img/6");
 }
 
 }  // namespace
