@@ -21,8 +21,12 @@ QCursor cursorOf(const Picture& picture, Qt::CursorShape fallback) {
     if (drawn == nullptr || drawn->image().isNull()) {
         return QCursor(fallback);
     }
-    const QImage& image = drawn->image();
-    const double ratio = image.devicePixelRatio();
+    // Drawn at the screen's own pixel ratio, so that no platform has to scale the pointer.
+    const double ratio = qApp->devicePixelRatio();
+    const QSize logical = drawn->image().deviceIndependentSize().toSize();
+    QImage image =
+        drawn->image().scaled(logical * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(ratio);
     for (int y = 0; y < image.height(); ++y) {
         int first = -1;
         int last = -1;
