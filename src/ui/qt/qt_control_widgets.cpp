@@ -73,7 +73,8 @@ void LabelWidget::paintEvent(QPaintEvent*) {
                      caption_);
 }
 
-// Every label catches the clicks on it, as a label covering another one does in the game.
+// Every label catches the clicks on it, as a label covering another one does in the game. Each
+// press and release is one click, the second of a quick pair too: two clicks on "+" are two.
 void LabelWidget::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
