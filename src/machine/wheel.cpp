@@ -18,15 +18,14 @@ namespace {
 // Positions 0..11 light their field; position 12 only darkens field 11.
 constexpr std::int16_t kLastLightPosition = 12;
 
-enum Field : int {
-    kHorseRacing = 0,
-    kLadder = 1,
-    kHighOrLow = 2,
-    kDoubleBet = 3,
-    kLettersHeld = 5,
-    kSkillChance = 6,
-    kDoubleZavri = 10,
-};
+// The fields, by index.
+constexpr ui::Amount kHorseRacing = 0;
+constexpr ui::Amount kLadder = 1;
+constexpr ui::Amount kHighOrLow = 2;
+constexpr ui::Amount kDoubleBet = 3;
+constexpr ui::Amount kLettersHeld = 5;
+constexpr ui::Amount kSkillChance = 6;
+constexpr ui::Amount kDoubleZavri = 10;
 
 bool isLoseField(ui::Amount field) {
     return field == 4 || field == 7 || field == 8 || field == 9 || field == 11;
