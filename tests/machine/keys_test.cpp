@@ -4,7 +4,6 @@
 
 namespace {
 
-using machine_tests::Grid;
 using machine_tests::kNoWin;
 using machine_tests::kRollTicks;
 using machine_tests::kTickMs;

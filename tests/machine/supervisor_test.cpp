@@ -6,7 +6,6 @@
 
 namespace {
 
-using machine_tests::kNoWin;
 using machine_tests::kTopTriple;
 using machine_tests::MachineTest;
 
