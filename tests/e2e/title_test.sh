@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The whole cycle from outside: the machine window is closed the way a window manager closes it,
 # the title window takes three coins from the real keyboard, key 1 brings back the machine with
-# 30 credits, and leaving the title window with ESC ends the program. Read as a screen reader
-# reads the windows.
+# 30 credits, a click on the continue prompt does the same with 20, and leaving the title window
+# with ESC ends the program. Read as a screen reader reads the windows.
 #   title_test.sh <path of the built program>
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -85,6 +85,15 @@ machine="$(e2e_wait_window "$MACHINE")"
 back_with_thirty() { reads "$MACHINE" $'label\tCredits\t' && reads "$MACHINE" $'label\t30\t'; }
 e2e_wait_until 10 back_with_thirty || e2e_fail "the machine came back without the 30 credits"
 e2e_wait_until 5 gone "$TITLE" || e2e_fail "the title window is still shown"
+
+# The continue prompt answers the mouse, at the middle of where the layout puts it.
+close_by_window_manager "$machine" || e2e_fail "could not ask the machine window to close"
+title="$(e2e_wait_window "$TITLE")"
+e2e_key "$title" 5 5
+e2e_wait_until 5 reads "$TITLE" $'label\t20\t' || e2e_fail "two more coins were not counted"
+e2e_click "$title" $(((720 + 5145 / 2) / 15)) $(((5280 + 405 / 2) / 15))
+machine="$(e2e_wait_window "$MACHINE")"
+e2e_wait_until 10 reads "$MACHINE" $'label\t20\t' || e2e_fail "the click did not bring 20 credits"
 
 close_by_window_manager "$machine" || e2e_fail "could not ask the machine window to close"
 title="$(e2e_wait_window "$TITLE")"
