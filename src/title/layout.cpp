@@ -1,4 +1,5 @@
 #include <array>
+#include <string_view>
 
 #include "app/program.h"
 #include "title/form6.h"
@@ -82,12 +83,12 @@ constexpr std::array<ui::Rect, 4> kDashes{ui::Rect{0, 0, 1410, 45}, ui::Rect{156
 constexpr ui::Colour kDashBack = 0xFFC0FF;
 constexpr ui::Colour kDashFore = 0x80FFFF;
 
-constexpr int kFastest = 1;
-constexpr ui::TimerSpec kTimer1{.intervalMs = kFastest, .enabled = true};
+// 1 ms: these tick as fast as window timers run.
+constexpr ui::TimerSpec kTimer1{.intervalMs = 1, .enabled = true};
 constexpr ui::TimerSpec kTimer2{.intervalMs = 50, .enabled = true};
-constexpr ui::TimerSpec kTimer3{.intervalMs = kFastest, .enabled = true};
-constexpr ui::TimerSpec kTimer4{.intervalMs = kFastest, .enabled = true};
-constexpr ui::TimerSpec kScroll{.intervalMs = kFastest, .enabled = true};
+constexpr ui::TimerSpec kTimer3{.intervalMs = 1, .enabled = true};
+constexpr ui::TimerSpec kTimer4{.intervalMs = 1, .enabled = true};
+constexpr ui::TimerSpec kScroll{.intervalMs = 1, .enabled = true};
 constexpr ui::TimerSpec kPress{.intervalMs = 700, .enabled = true};
 
 }  // namespace
