@@ -13,7 +13,8 @@ check: build
 	ctest --preset default -j1
 
 bench: build
-	./build/bin/quirvanto_bench
+	@if [ -n "$$DISPLAY" ]; then ./build/bin/quirvanto_bench; \
+	else xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bin/quirvanto_bench; fi
 
 build: deps
 	cmake --preset default >/dev/null

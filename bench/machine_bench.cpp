@@ -1,0 +1,108 @@
+// Measures, on the real Qt clock and windows, what the player feels of the game's timing: the
+// rate of a nominal 1 ms timer, the wall time of a whole roll, and the second spin's handler.
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "app/program.h"
+#include "app/real_services.h"
+#include "machine/form1.h"
+#include "ui/window.h"
+
+namespace {
+
+constexpr int kRuns = 3;
+constexpr int kSecondSpins = 200;
+
+// A window with one nominal 1 ms timer that counts its ticks.
+class TimerProbe final : public ui::Window {
+public:
+    explicit TimerProbe(ui::Application& app)
+        : ui::Window(app, {.caption = "Timer probe", .outer = {1620, 2010}, .inner = {1500, 1500}},
+                     "TimerProbe") {}
+    ui::Timer Tick;
+    long ticks = 0;
+
+protected:
+    void createControls() override {
+        create(Tick, "Tick", {.intervalMs = 1, .enabled = true});
+        Tick.setHandler([this] { ++ticks; });
+    }
+};
+
+void waitUntil(const auto& done) {
+    while (!done()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+double ticksPerSecond(quirvanto::Program& program) {
+    TimerProbe probe(program);
+    probe.show();
+    QElapsedTimer clock;
+    clock.start();
+    waitUntil([&] { return clock.elapsed() >= 3000; });
+    const double rate = probe.ticks * 1000.0 / static_cast<double>(clock.elapsed());
+    probe.unload();
+    return rate;
+}
+
+double rollSeconds(quirvanto::Form1& machine) {
+    machine.StepCount = 0;
+    machine.Credits.setCaption("1000");
+    machine.Bet.setCaption("1");
+    QElapsedTimer clock;
+    clock.start();
+    machine.Label1_Click();
+    waitUntil([&] { return !machine.Roll.enabled(); });
+    return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+}
+
+// Label5_Click with all three columns free: 33 passes of three pictures each.
+std::vector<double> secondSpinMilliseconds(quirvanto::Form1& machine) {
+    std::vector<double> times;
+    for (int i = 0; i < kSecondSpins; ++i) {
+        machine.Col1.setVisible(false);
+        machine.Col2.setVisible(false);
+        machine.Col3.setVisible(false);
+        machine.Label5.setVisible(true);
+        QElapsedTimer clock;
+        clock.start();
+        machine.Label5_Click();
+        times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        machine.Vincite.setEnabled(false);
+        QCoreApplication::processEvents();
+    }
+    std::sort(times.begin(), times.end());
+    return times;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    quirvanto::RealServices real(QCoreApplication::applicationDirPath().toStdString());
+    quirvanto::Program program(real.services());
+    program.start();
+    quirvanto::Form1& machine = program.form1();
+
+    std::printf("Quirvanto timing on the real Qt clock (goal in brackets)\n");
+    std::printf("  nominal 1 ms timer: %.1f ticks a second [62 to 66]\n", ticksPerSecond(program));
+    for (int run = 1; run <= kRuns; ++run) {
+        const double seconds = rollSeconds(machine);
+        std::printf("  roll %d of 241 ticks: %.3f s, %.1f ticks a second [3.6 to 3.9 s]\n", run,
+                    seconds, 241.0 / seconds);
+        waitUntil([&] { return !machine.Zavri.enabled(); });
+        machine.Vincite.setEnabled(false);
+    }
+    const std::vector<double> spins = secondSpinMilliseconds(machine);
+    std::printf(
+        "  Label5_Click, three free columns (99 pictures): median %.3f ms, worst %.3f ms "
+        "over %d [under 2 ms]\n",
+        spins[spins.size() / 2], spins.back(), kSecondSpins);
+    program.end();
+    return 0;
+}
