@@ -151,6 +151,8 @@ e2e_stop_recording() {
 }
 
 e2e_setup() {
+    export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
     e2e_start_display
     e2e_start_session_bus
     if [ "${E2E_AUDIO:-0}" = 1 ]; then
