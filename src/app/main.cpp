@@ -2,19 +2,10 @@
 #include <QIcon>
 #include <QPixmap>
 #include <cstdio>
-#include <string>
 
 #include "app/program.h"
-#include "media/picture_files.h"
-#include "media/sdl_sound_player.h"
-#include "ui/qt/qt_host_factory.h"
-#include "ui/qt/qt_message_boxes.h"
+#include "app/real_services.h"
 #include "ui/qt/qt_picture.h"
-#include "ui/qt/qt_scheduler.h"
-#include "ui/qt/qt_terminator.h"
-#include "ui/qt/qt_text_measure.h"
-#include "ui/time_of_day.h"
-#include "ui/uniform_random.h"
 
 namespace {
 
@@ -37,25 +28,14 @@ int main(int argc, char** argv) {
     // The game ends the program itself, from the title window, whatever windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
-    ui::qt::QtScheduler scheduler;
-    ui::qt::QtMessageBoxes messages;
-    quirvanto::SdlSoundPlayer sound(programFolder);
-    quirvanto::PictureFiles pictures(programFolder);
-    ui::UniformRandom random;
-    ui::TimeOfDay clock;
-    ui::qt::QtTextMeasure measure;
-    ui::qt::QtHostFactory hosts;
-    ui::qt::QtTerminator terminator;
-    ui::Services services{scheduler, messages, sound, pictures,  random,
-                          clock,     measure,  hosts, terminator};
+    quirvanto::RealServices real(QCoreApplication::applicationDirPath().toStdString());
 
-    const ui::Picture icon = pictures.design(ui::DesignPicture::ProgramIcon);
+    const ui::Picture icon = real.pictures().design(ui::DesignPicture::ProgramIcon);
     if (const auto* drawn = dynamic_cast<const ui::qt::QtPicture*>(icon.get())) {
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(drawn->image())));
     }
 
-    quirvanto::Program program(services);
+    quirvanto::Program program(real.services());
     program.start();
     if (program.ended()) {
         return 0;
