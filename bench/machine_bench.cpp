@@ -28,8 +28,7 @@ public:
 
 protected:
     void createControls() override {
-        create(Tick, "Tick", {.intervalMs = 1, .enabled = true});
-        Tick.setHandler([this] { ++ticks; });
+        create(Tick, "Tick", {.intervalMs = 1, .enabled = true}, [this] { ++ticks; });
     }
 };
 

@@ -28,8 +28,8 @@ void BonusWindow::createLabel4(const ui::LabelSpec& layout) {
 }
 
 void BonusWindow::createPrimoPiano() {
-    create(PrimoPiano, "PrimoPiano", {.intervalMs = kPrimoPianoMs, .enabled = true});
-    PrimoPiano.setHandler([this] { PrimoPiano_Timer(); });
+    create(PrimoPiano, "PrimoPiano", {.intervalMs = kPrimoPianoMs, .enabled = true},
+           [this] { PrimoPiano_Timer(); });
 }
 
 void BonusWindow::PrimoPiano_Timer() {

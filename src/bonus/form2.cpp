@@ -67,10 +67,8 @@ void Form2::createControls() {
     create(Label3, "Label3", kLabel3);
     createLabel4(kLabel4);
     createPrimoPiano();
-    create(Galoppo, "Galoppo", kGaloppo);
-    Galoppo.setHandler([this] { Galoppo_Timer(); });
-    create(Timer1, "Timer1", kTimer1);
-    Timer1.setHandler([this] { Timer1_Timer(); });
+    create(Galoppo, "Galoppo", kGaloppo, [this] { Galoppo_Timer(); });
+    create(Timer1, "Timer1", kTimer1, [this] { Timer1_Timer(); });
 }
 
 void Form2::Form_Load() {

@@ -83,12 +83,9 @@ void Form3::createControls() {
     }
     createLabel4(kLabel4);
     createPrimoPiano();
-    create(Timer1, "Timer1", kTimer1);
-    Timer1.setHandler([this] { Timer1_Timer(); });
-    create(Suono, "Suono", kSuono);
-    Suono.setHandler([this] { Suono_Timer(); });
-    create(Fine, "Fine", kFine);
-    Fine.setHandler([this] { Fine_Timer(); });
+    create(Timer1, "Timer1", kTimer1, [this] { Timer1_Timer(); });
+    create(Suono, "Suono", kSuono, [this] { Suono_Timer(); });
+    create(Fine, "Fine", kFine, [this] { Fine_Timer(); });
 }
 
 void Form3::Form_Load() {

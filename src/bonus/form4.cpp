@@ -52,12 +52,9 @@ void Form4::createControls() {
     create(Label1, "Label1", kLabel1);
     Label1.setClickHandler([this] { Label1_Click(); });
     createPrimoPiano();
-    create(Timer1, "Timer1", kTimer1);
-    Timer1.setHandler([this] { Timer1_Timer(); });
-    create(Suono, "Suono", kSuono);
-    Suono.setHandler([this] { Suono_Timer(); });
-    create(Fine, "Fine", kFine);
-    Fine.setHandler([this] { Fine_Timer(); });
+    create(Timer1, "Timer1", kTimer1, [this] { Timer1_Timer(); });
+    create(Suono, "Suono", kSuono, [this] { Suono_Timer(); });
+    create(Fine, "Fine", kFine, [this] { Fine_Timer(); });
 }
 
 void Form4::Form_Load() {

@@ -77,12 +77,9 @@ void Form7::createControls() {
         create(AA[i], "AA", field(i), i);
     }
     createLabel4(kLabel4);
-    create(Timer1, "Timer1", kTimer1);
-    Timer1.setHandler([this] { Timer1_Timer(); });
-    create(Suono, "Suono", kSuono);
-    Suono.setHandler([this] { Suono_Timer(); });
-    create(Fine, "Fine", kFine);
-    Fine.setHandler([this] { Fine_Timer(); });
+    create(Timer1, "Timer1", kTimer1, [this] { Timer1_Timer(); });
+    create(Suono, "Suono", kSuono, [this] { Suono_Timer(); });
+    create(Fine, "Fine", kFine, [this] { Fine_Timer(); });
     createPrimoPiano();
 }
 

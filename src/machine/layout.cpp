@@ -290,16 +290,16 @@ void Form1::createControls() {
     create(List1, "List1", kList1, {"0-1-2", "3-4-5", "6-7-8"}, &Picture1);
     create(Label6, "Label6", kLabel6, -1, &Picture2);
 
-    create(Roll, "Roll", kRoll);
-    create(Zavri, "Zavri", kZavri);
-    create(Vincite, "Vincite", kVincite);
-    create(YouCan, "YouCan", kYouCan);
-    create(Try, "Try", kTry);
-    create(Suono, "Suono", kSuono);
-    create(Zavri2, "Zavri2", kZavri2);
-    create(Zavri3, "Zavri3", kZavri3);
-    create(Controllo, "Controllo", kControllo);
-    create(Publi, "Publi", kPubli);
+    create(Roll, "Roll", kRoll, [this] { Roll_Timer(); });
+    create(Zavri, "Zavri", kZavri, [this] { Zavri_Timer(); });
+    create(Vincite, "Vincite", kVincite, [this] { Vincite_Timer(); });
+    create(YouCan, "YouCan", kYouCan, [this] { YouCan_Timer(); });
+    create(Try, "Try", kTry, [this] { Try_Timer(); });
+    create(Suono, "Suono", kSuono, [this] { Suono_Timer(); });
+    create(Zavri2, "Zavri2", kZavri2, [this] { Zavri2_Timer(); });
+    create(Zavri3, "Zavri3", kZavri3, [this] { Zavri3_Timer(); });
+    create(Controllo, "Controllo", kControllo, [this] { Controllo_Timer(); });
+    create(Publi, "Publi", kPubli, [this] { Publi_Timer(); });
 
     Label1.setClickHandler([this] { Label1_Click(); });
     Label2.setClickHandler([this] { Label2_Click(); });
@@ -310,17 +310,6 @@ void Form1::createControls() {
     for (int i = 0; i < Hold.size(); ++i) {
         Hold[i].setClickHandler([this, i] { Hold_Click(i); });
     }
-
-    Roll.setHandler([this] { Roll_Timer(); });
-    Zavri.setHandler([this] { Zavri_Timer(); });
-    Vincite.setHandler([this] { Vincite_Timer(); });
-    YouCan.setHandler([this] { YouCan_Timer(); });
-    Try.setHandler([this] { Try_Timer(); });
-    Suono.setHandler([this] { Suono_Timer(); });
-    Zavri2.setHandler([this] { Zavri2_Timer(); });
-    Zavri3.setHandler([this] { Zavri3_Timer(); });
-    Controllo.setHandler([this] { Controllo_Timer(); });
-    Publi.setHandler([this] { Publi_Timer(); });
 }
 
 }  // namespace quirvanto

@@ -127,18 +127,12 @@ void Form6::createControls() {
         AA[k].setClickHandler([this, k] { AA_Click(k); });
     }
 
-    create(Timer1, "Timer1", kTimer1);
-    Timer1.setHandler([this] { Timer1_Timer(); });
-    create(Timer2, "Timer2", kTimer2);
-    Timer2.setHandler([this] { Timer2_Timer(); });
-    create(Timer3, "Timer3", kTimer3);
-    Timer3.setHandler([this] { Timer3_Timer(); });
-    create(Timer4, "Timer4", kTimer4);
-    Timer4.setHandler([this] { Timer4_Timer(); });
-    create(Scroll, "Scroll", kScroll);
-    Scroll.setHandler([this] { Scroll_Timer(); });
-    create(Press, "Press", kPress);
-    Press.setHandler([this] { Press_Timer(); });
+    create(Timer1, "Timer1", kTimer1, [this] { Timer1_Timer(); });
+    create(Timer2, "Timer2", kTimer2, [this] { Timer2_Timer(); });
+    create(Timer3, "Timer3", kTimer3, [this] { Timer3_Timer(); });
+    create(Timer4, "Timer4", kTimer4, [this] { Timer4_Timer(); });
+    create(Scroll, "Scroll", kScroll, [this] { Scroll_Timer(); });
+    create(Press, "Press", kPress, [this] { Press_Timer(); });
 }
 
 }  // namespace quirvanto

@@ -32,10 +32,9 @@ public:
     [[nodiscard]] int interval() const { return intervalMs_; }
     void setInterval(int intervalMs);
 
-    void setHandler(std::function<void()> handler) { onTick_ = std::move(handler); }
-
 private:
     friend class Window;
+    void setHandler(std::function<void()> handler) { onTick_ = std::move(handler); }
     void create(Window& owner, std::string_view name, const TimerSpec& spec);
     void destroy();
     void arm();

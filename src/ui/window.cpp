@@ -156,7 +156,9 @@ void Window::create(TextBox& text, std::string_view name, Rect rect, std::string
     registerControl(text);
 }
 
-void Window::create(Timer& timer, std::string_view name, const TimerSpec& spec) {
+void Window::create(Timer& timer, std::string_view name, const TimerSpec& spec,
+                    std::function<void()> onTick) {
+    timer.setHandler(std::move(onTick));
     timer.create(*this, name, spec);
     timers_.push_back(&timer);
 }

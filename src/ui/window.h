@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -106,7 +107,8 @@ protected:
                 PictureBox* container = nullptr);
     void create(TextBox& text, std::string_view name, Rect rect, std::string_view initial,
                 bool visible);
-    void create(Timer& timer, std::string_view name, const TimerSpec& spec);
+    void create(Timer& timer, std::string_view name, const TimerSpec& spec,
+                std::function<void()> onTick);
 
 private:
     friend class Application;

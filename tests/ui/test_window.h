@@ -46,14 +46,12 @@ protected:
         create(Inside, "Inside",
                {.caption = "Stop", .rect = {120, 120, 1000, 375}, .clickable = true}, -1, &Panel);
         Inside.setClickHandler([this] { ++clicks; });
-        create(Fast, "Fast", {.intervalMs = 1, .enabled = false});
-        Fast.setHandler([this] {
+        create(Fast, "Fast", {.intervalMs = 1, .enabled = false}, [this] {
             if (onFast) {
                 onFast();
             }
         });
-        create(Slow, "Slow", {.intervalMs = 100, .enabled = false});
-        Slow.setHandler([this] {
+        create(Slow, "Slow", {.intervalMs = 100, .enabled = false}, [this] {
             if (onSlow) {
                 onSlow();
             }
