@@ -90,86 +90,102 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-ImageWidget::ImageWidget(Image& image) : ControlWidget(image), image_(image) {}
+namespace {
 
-void ImageWidget::paintEvent(QPaintEvent*) {
-    const auto* picture = dynamic_cast<const QtPicture*>(image_.picture().get());
-    if (picture == nullptr || picture->image().isNull()) {
-        return;
+void draw(QPainter& painter, QRect area, const Image& image) {
+    const auto* picture = dynamic_cast<const QtPicture*>(image.picture().get());
+    if (picture != nullptr && !picture->image().isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(area, picture->image());
     }
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), picture->image());
 }
 
-LineWidget::LineWidget(Line& line) : ControlWidget(line), line_(line) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+// A picture box: a filled rectangle of its back colour and the container of its controls.
+void draw(QPainter& painter, QRect area, const PictureBox& box) {
+    painter.fillRect(area, toQColor(box.backColour()));
 }
 
-// The widget reaches one pen width past the line's ends so that a line of any width is whole.
-QRect LineWidget::geometryOnWindow() const {
-    const int pen = std::max(1, line_.spec().widthPixels);
-    return toPixels(line_.rect()).adjusted(-pen, -pen, pen + 1, pen + 1);
-}
-
-void LineWidget::paintEvent(QPaintEvent*) {
-    const LineSpec& spec = line_.spec();
-    const int pen = std::max(1, spec.widthPixels);
-    const int left = std::min(spec.x1, spec.x2);
-    const int top = std::min(spec.y1, spec.y2);
-    const QPoint from(toPixels(spec.x1 - left) + pen, toPixels(spec.y1 - top) + pen);
-    const QPoint to(toPixels(spec.x2 - left) + pen, toPixels(spec.y2 - top) + pen);
-    QPainter painter(this);
-    painter.setPen(QPen(toQColor(spec.colour), pen, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(from, to);
-}
-
-PanelWidget::PanelWidget(PictureBox& box) : ControlWidget(box), box_(box) {}
-
-void PanelWidget::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), toQColor(box_.backColour()));
-}
-
-ListWidget::ListWidget(ListBox& list) : ControlWidget(list), list_(list) {}
-
-void ListWidget::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+// List and text boxes hold data the game reads; the game never shows a list box.
+void draw(QPainter& painter, QRect area, const ListBox& list) {
+    painter.fillRect(area, Qt::white);
     painter.setPen(Qt::black);
-    const int lineHeight = fontMetrics().height();
+    const int lineHeight = painter.fontMetrics().height();
     int y = 0;
-    for (const std::string& item : list_.items()) {
-        painter.drawText(QRect(2, y, width() - 4, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         fromUtf8(item));
+    for (const std::string& item : list.items()) {
+        painter.drawText(QRect(2, y, area.width() - 4, lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, fromUtf8(item));
         y += lineHeight;
     }
 }
 
-TextWidget::TextWidget(TextBox& text) : ControlWidget(text), text_(text) {}
-
-void TextWidget::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+void draw(QPainter& painter, QRect area, const TextBox& text) {
+    painter.fillRect(area, Qt::white);
     painter.setPen(Qt::black);
-    painter.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     fromUtf8(text_.text()));
+    painter.drawText(area.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     fromUtf8(text.text()));
 }
+
+template <class C>
+class DrawnWidget final : public ControlWidget {
+public:
+    explicit DrawnWidget(C& control) : ControlWidget(control), control_(control) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        draw(painter, rect(), control_);
+    }
+
+private:
+    C& control_;
+};
+
+// Lines never take clicks: a click passes through to whatever lies under them.
+class LineWidget final : public ControlWidget {
+public:
+    explicit LineWidget(Line& line) : ControlWidget(line), line_(line) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    // The widget reaches one pen width past the line's ends so that a line of any width is whole.
+    [[nodiscard]] QRect geometryOnWindow() const override {
+        const int pen = std::max(1, line_.spec().widthPixels);
+        return toPixels(line_.rect()).adjusted(-pen, -pen, pen + 1, pen + 1);
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        const LineSpec& spec = line_.spec();
+        const int pen = std::max(1, spec.widthPixels);
+        const int left = std::min(spec.x1, spec.x2);
+        const int top = std::min(spec.y1, spec.y2);
+        const QPoint from(toPixels(spec.x1 - left) + pen, toPixels(spec.y1 - top) + pen);
+        const QPoint to(toPixels(spec.x2 - left) + pen, toPixels(spec.y2 - top) + pen);
+        QPainter painter(this);
+        painter.setPen(QPen(toQColor(spec.colour), pen, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(from, to);
+    }
+
+private:
+    Line& line_;
+};
+
+}  // namespace
 
 std::unique_ptr<ControlWidget> makeControlWidget(Control& control, const QCursor& clickCursor) {
     switch (control.kind()) {
         case ControlKind::Label:
             return std::make_unique<LabelWidget>(static_cast<Label&>(control), clickCursor);
         case ControlKind::Image:
-            return std::make_unique<ImageWidget>(static_cast<Image&>(control));
+            return std::make_unique<DrawnWidget<Image>>(static_cast<Image&>(control));
         case ControlKind::Line:
             return std::make_unique<LineWidget>(static_cast<Line&>(control));
         case ControlKind::PictureBox:
-            return std::make_unique<PanelWidget>(static_cast<PictureBox&>(control));
+            return std::make_unique<DrawnWidget<PictureBox>>(static_cast<PictureBox&>(control));
         case ControlKind::ListBox:
-            return std::make_unique<ListWidget>(static_cast<ListBox&>(control));
+            return std::make_unique<DrawnWidget<ListBox>>(static_cast<ListBox&>(control));
         case ControlKind::TextBox:
-            return std::make_unique<TextWidget>(static_cast<TextBox&>(control));
+            return std::make_unique<DrawnWidget<TextBox>>(static_cast<TextBox&>(control));
     }
     return nullptr;
 }

@@ -50,66 +50,8 @@ private:
     bool pressed_ = false;
 };
 
-class ImageWidget final : public ControlWidget {
-public:
-    explicit ImageWidget(Image& image);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    Image& image_;
-};
-
-// Lines never take clicks: a click passes through to whatever lies under them.
-class LineWidget final : public ControlWidget {
-public:
-    explicit LineWidget(Line& line);
-
-protected:
-    [[nodiscard]] QRect geometryOnWindow() const override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    Line& line_;
-};
-
-// A picture box: a filled rectangle of its back colour and the container of its controls.
-class PanelWidget final : public ControlWidget {
-public:
-    explicit PanelWidget(PictureBox& box);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    PictureBox& box_;
-};
-
-// List and text boxes hold data the game reads; the game never shows a list box.
-class ListWidget final : public ControlWidget {
-public:
-    explicit ListWidget(ListBox& list);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    ListBox& list_;
-};
-
-class TextWidget final : public ControlWidget {
-public:
-    explicit TextWidget(TextBox& text);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    TextBox& text_;
-};
-
 // The widget for any control, not yet following it: the caller places it, then attaches it.
+// Images, lines, picture boxes, list and text boxes only draw their control.
 [[nodiscard]] std::unique_ptr<ControlWidget> makeControlWidget(Control& control,
                                                                const QCursor& clickCursor);
 

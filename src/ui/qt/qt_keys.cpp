@@ -30,16 +30,8 @@ std::optional<int> keyCodeOf(int qtKey, bool keypad) {
     }
 }
 
-std::optional<int> characterOf(int qtKey, const QString& text) {
-    switch (qtKey) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return key::kEnter;
-        case Qt::Key_Escape:
-            return key::kEscape;
-        default:
-            break;
-    }
+// The printable ASCII character a key types.
+std::optional<int> printableOf(const QString& text) {
     if (text.size() == 1) {
         const int unicode = text.front().unicode();
         if (unicode >= kFirstPrintable && unicode <= kLastPrintable) {
@@ -51,8 +43,13 @@ std::optional<int> characterOf(int qtKey, const QString& text) {
 
 }  // namespace
 
+// ENTER and ESC are characters of their own code, whatever text the platform gives them.
 GameKey translateKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
-    return {keyCodeOf(qtKey, modifiers.testFlag(Qt::KeypadModifier)), characterOf(qtKey, text)};
+    const std::optional<int> keyCode = keyCodeOf(qtKey, modifiers.testFlag(Qt::KeypadModifier));
+    if (keyCode == key::kEnter || keyCode == key::kEscape) {
+        return {keyCode, keyCode};
+    }
+    return {keyCode, printableOf(text)};
 }
 
 }  // namespace ui::qt
