@@ -121,17 +121,23 @@ Track bingo() {
     return track;
 }
 
-// The bet goes up or down: one short rising blip.
-Track bet() {
-    Track track(0.08);
+// One short blip gliding up from one note to another, 80 ms.
+Track blip(int from, int to, const std::vector<double>& timbre, double decay) {
+    constexpr double kLength = 0.08;
+    Track track(kLength);
     track.add(Note{.start = 0.0,
-                   .length = 0.08,
-                   .from = pitch(A5),
-                   .to = pitch(E6),
-                   .partials = kReedy,
+                   .length = kLength,
+                   .from = pitch(from),
+                   .to = pitch(to),
+                   .partials = timbre,
                    .level = 0.8,
-                   .envelope = {.attack = 0.002, .decay = 0.04, .release = 0.01}});
+                   .envelope = {.attack = 0.002, .decay = decay, .release = 0.01}});
     return track;
+}
+
+// The bet goes up or down: a reedy blip.
+Track bet() {
+    return blip(A5, E6, kReedy, 0.04);
 }
 
 // A hold button toggles: the two clicks of a switch.
@@ -209,17 +215,9 @@ Track lose() {
     return track;
 }
 
-// A letter lights: a short bright blip that fits between two letters 100 ms apart.
+// A letter lights: a bright blip that fits between two letters 100 ms apart.
 Track letter() {
-    Track track(0.08);
-    track.add(Note{.start = 0.0,
-                   .length = 0.08,
-                   .from = pitch(G6),
-                   .to = pitch(C7),
-                   .partials = kSoft,
-                   .level = 0.8,
-                   .envelope = {.attack = 0.002, .decay = 0.03, .release = 0.01}});
-    return track;
+    return blip(G6, C7, kSoft, 0.03);
 }
 
 // The runners gallop: two rounds of three hoof beats in one second.

@@ -1,6 +1,5 @@
 #include "media/design_pictures.h"
 
-#include <QLinearGradient>
 #include <QPainterPath>
 #include <QPolygonF>
 
@@ -18,12 +17,8 @@ constexpr QPoint kArrowTip{1, 1};
 
 // A dark rounded tile with "1", "2", "3" and "!" in the colours of the number tiles.
 void paintInitialTile(QPainter& painter) {
-    QLinearGradient body(0, 0, 0, 32);
-    body.setColorAt(0.0, QColor(0x3a, 0x3d, 0x52));
-    body.setColorAt(1.0, QColor(0x16, 0x17, 0x22));
-    painter.setPen(QPen(QColor(0x8a, 0x90, 0xb0), 1.0));
-    painter.setBrush(body);
-    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+    canvas::panel(painter, QRectF(1, 1, 30, 30), 5, QPen(QColor(0x8a, 0x90, 0xb0), 1.0),
+                  canvas::vertical(0, 32, QColor(0x3a, 0x3d, 0x52), QColor(0x16, 0x17, 0x22)));
 
     struct Glyph {
         const char* text;
@@ -77,12 +72,8 @@ void paintClickPointer(QPainter& painter) {
     painter.drawLine(QPointF(17.7, 14), QPointF(17.7, 19));
     painter.drawLine(QPointF(21.7, 15), QPointF(21.7, 19.5));
 
-    QLinearGradient cuff(0, 26, 0, 31.5);
-    cuff.setColorAt(0.0, QColor(0xff, 0xe0, 0x70));
-    cuff.setColorAt(1.0, QColor(0xc8, 0x8a, 0x10));
-    painter.setPen(QPen(Qt::black, 1.1));
-    painter.setBrush(cuff);
-    painter.drawRoundedRect(QRectF(9.5, 25.5, 16, 6), 1.5, 1.5);
+    canvas::panel(painter, QRectF(9.5, 25.5, 16, 6), 1.5, QPen(Qt::black, 1.1),
+                  canvas::vertical(26, 31.5, QColor(0xff, 0xe0, 0x70), QColor(0xc8, 0x8a, 0x10)));
 }
 
 // The machine's own pointer: a yellow arrow with a coin, in the sixteen classic colours only
@@ -125,21 +116,13 @@ void paintProgramIcon(QPainter& painter) {
     painter.setBrush(canvas::shaded(QPointF(28, 6.5), 3, QColor(0xe0, 0x20, 0x20)));
     painter.drawEllipse(QPointF(28, 6.5), 2.8, 2.8);
 
-    QLinearGradient cabinet(0, 6, 0, 30);
-    cabinet.setColorAt(0.0, QColor(0xf0, 0x3a, 0x3a));
-    cabinet.setColorAt(1.0, QColor(0x90, 0x10, 0x18));
-    painter.setPen(QPen(QColor(0x40, 0x00, 0x00), 1.0));
-    painter.setBrush(cabinet);
-    painter.drawRoundedRect(QRectF(2.5, 7.5, 23, 22), 3, 3);
+    canvas::panel(painter, QRectF(2.5, 7.5, 23, 22), 3, QPen(QColor(0x40, 0x00, 0x00), 1.0),
+                  canvas::vertical(6, 30, QColor(0xf0, 0x3a, 0x3a), QColor(0x90, 0x10, 0x18)));
     painter.setBrush(QColor(0x70, 0x00, 0x08));
     painter.drawRect(QRectF(25.5, 17, 2.5, 5));
 
-    QLinearGradient marquee(0, 1, 0, 8);
-    marquee.setColorAt(0.0, QColor(0xff, 0xe8, 0x80));
-    marquee.setColorAt(1.0, QColor(0xd4, 0x96, 0x10));
-    painter.setPen(QPen(QColor(0x60, 0x40, 0x00), 1.0));
-    painter.setBrush(marquee);
-    painter.drawRoundedRect(QRectF(4.5, 1.5, 19, 7), 3, 3);
+    canvas::panel(painter, QRectF(4.5, 1.5, 19, 7), 3, QPen(QColor(0x60, 0x40, 0x00), 1.0),
+                  canvas::vertical(1, 8, QColor(0xff, 0xe8, 0x80), QColor(0xd4, 0x96, 0x10)));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xff, 0xff, 0xff, 220));
     for (int star = 0; star < 3; ++star) {

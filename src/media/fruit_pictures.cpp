@@ -3,7 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-#include <QLinearGradient>
 #include <QPainterPath>
 #include <QPolygonF>
 
@@ -30,11 +29,9 @@ void paintLeaf(QPainter& painter, QPointF base, qreal angle, qreal length) {
     leaf.moveTo(0, 0);
     leaf.cubicTo(length * 0.3, -length * 0.45, length * 0.75, -length * 0.4, length, 0);
     leaf.cubicTo(length * 0.75, length * 0.4, length * 0.3, length * 0.45, 0, 0);
-    QLinearGradient fill(0, -length * 0.4, 0, length * 0.4);
-    fill.setColorAt(0.0, kLeafGreen.lighter(140));
-    fill.setColorAt(1.0, kLeafGreen.darker(130));
     outline(painter, kLeafGreen.darker(220));
-    painter.setBrush(fill);
+    painter.setBrush(canvas::vertical(-length * 0.4, length * 0.4, kLeafGreen.lighter(140),
+                                      kLeafGreen.darker(130)));
     painter.drawPath(leaf);
     painter.setPen(QPen(kLeafGreen.darker(180), 0.6));
     painter.drawLine(QPointF(length * 0.1, 0), QPointF(length * 0.8, 0));
@@ -44,6 +41,14 @@ void paintLeaf(QPainter& painter, QPointF base, qreal angle, qreal length) {
 void paintStem(QPainter& painter, QPointF from, QPointF to) {
     painter.setPen(QPen(kStemBrown, 1.6, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(from, to);
+}
+
+// A fruit's skin: the outline in `rim`, lit from the upper left of the ball at `centre`.
+void paintSkin(QPainter& painter, const QPainterPath& skin, const QColor& rim, QPointF centre,
+               qreal radius, const QColor& base) {
+    outline(painter, rim);
+    painter.setBrush(canvas::shaded(centre, radius, base));
+    painter.drawPath(skin);
 }
 
 void paintShine(QPainter& painter, QPointF centre, qreal rx, qreal ry) {
@@ -67,11 +72,8 @@ void paintMelon(QPainter& painter) {
     flesh.setColorAt(0.0, QColor(0xff, 0x6b, 0x6b));
     flesh.setColorAt(1.0, QColor(0xe0, 0x1a, 0x33));
     halfDisc(12, flesh);
-    painter.setBrush(QColor(0x1a, 0x10, 0x10));
     const QPointF seeds[] = {{9.5, 14}, {16, 16}, {22.5, 14}, {12.5, 19.5}, {19.5, 19.5}};
-    for (const QPointF seed : seeds) {
-        painter.drawEllipse(seed, 0.9, 1.4);
-    }
+    canvas::dots(painter, QColor(0x1a, 0x10, 0x10), seeds, 0.9, 1.4);
 }
 
 void paintBanana(QPainter& painter) {
@@ -79,11 +81,8 @@ void paintBanana(QPainter& painter) {
     banana.moveTo(3, 9);
     banana.quadTo(9, 32, 29, 11);
     banana.quadTo(14, 16, 3, 9);
-    QLinearGradient fill(0, 10, 0, 24);
-    fill.setColorAt(0.0, QColor(0xff, 0xf3, 0x80));
-    fill.setColorAt(1.0, QColor(0xf0, 0xb4, 0x10));
     outline(painter, QColor(0x7a, 0x58, 0x00));
-    painter.setBrush(fill);
+    painter.setBrush(canvas::vertical(10, 24, QColor(0xff, 0xf3, 0x80), QColor(0xf0, 0xb4, 0x10)));
     painter.drawPath(banana);
     painter.setPen(QPen(QColor(0xd0, 0x96, 0x00), 0.7));
     painter.setBrush(Qt::NoBrush);
@@ -105,9 +104,8 @@ void paintPear(QPainter& painter) {
     pear.cubicTo(27, 17, 27, 29.5, 16, 29.5);
     pear.cubicTo(5, 29.5, 5, 17, 11, 13);
     pear.cubicTo(12.5, 10, 13, 5, 16, 5);
-    outline(painter, QColor(0x4d, 0x5f, 0x10));
-    painter.setBrush(canvas::shaded(QPointF(16, 20), 13, QColor(0xb5, 0xd3, 0x34)));
-    painter.drawPath(pear);
+    paintSkin(painter, pear, QColor(0x4d, 0x5f, 0x10), QPointF(16, 20), 13,
+              QColor(0xb5, 0xd3, 0x34));
     paintShine(painter, QPointF(12, 19), 1.8, 3.2);
     paintLeaf(painter, QPointF(17.5, 3), -15, 8);
 }
@@ -119,16 +117,11 @@ void paintStrawberry(QPainter& painter) {
     berry.cubicTo(6.5, 8, 12, 8.5, 16, 9.5);
     berry.cubicTo(20, 8.5, 25.5, 8, 27, 12);
     berry.cubicTo(28.5, 17, 23, 26, 16, 29.5);
-    outline(painter, QColor(0x70, 0x00, 0x10));
-    painter.setBrush(canvas::shaded(QPointF(16, 17), 13, QColor(0xe8, 0x20, 0x2f)));
-    painter.drawPath(berry);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xff, 0xe0, 0x6a));
+    paintSkin(painter, berry, QColor(0x70, 0x00, 0x10), QPointF(16, 17), 13,
+              QColor(0xe8, 0x20, 0x2f));
     const QPointF seeds[] = {{10, 14},     {16, 13.5}, {22, 14},   {8.5, 18.5}, {13, 18},  {19, 18},
                              {23.5, 18.5}, {11, 22.5}, {16, 22.5}, {21, 22.5},  {16, 26.5}};
-    for (const QPointF seed : seeds) {
-        painter.drawEllipse(seed, 0.6, 0.9);
-    }
+    canvas::dots(painter, QColor(0xff, 0xe0, 0x6a), seeds, 0.6, 0.9);
     QPolygonF crown;
     for (int point = 0; point < 10; ++point) {
         const qreal angle = std::numbers::pi * point / 5.0;
@@ -142,12 +135,8 @@ void paintStrawberry(QPainter& painter) {
 }
 
 void paintNumberTile(QPainter& painter) {
-    QLinearGradient body(0, 2, 0, 30);
-    body.setColorAt(0.0, QColor(0x4f, 0xa8, 0xff));
-    body.setColorAt(1.0, QColor(0x10, 0x4a, 0xb0));
-    painter.setPen(QPen(QColor(0x0a, 0x24, 0x60), 1.0));
-    painter.setBrush(body);
-    painter.drawRoundedRect(QRectF(2.5, 2.5, 27, 27), 5, 5);
+    canvas::panel(painter, QRectF(2.5, 2.5, 27, 27), 5, QPen(QColor(0x0a, 0x24, 0x60), 1.0),
+                  canvas::vertical(2, 30, QColor(0x4f, 0xa8, 0xff), QColor(0x10, 0x4a, 0xb0)));
     painter.setPen(QPen(QColor(255, 255, 255, 90), 1.0));
     painter.drawLine(QPointF(6, 4.5), QPointF(26, 4.5));
 
@@ -188,9 +177,8 @@ void paintApple(QPainter& painter) {
     apple.cubicTo(17.5, 29.2, 14.5, 29.2, 13, 29.5);
     apple.cubicTo(10, 30, 4, 25, 3.5, 17);
     apple.cubicTo(3, 7, 12, 6, 16, 9);
-    outline(painter, QColor(0x5a, 0x05, 0x05));
-    painter.setBrush(canvas::shaded(QPointF(15, 18), 14, QColor(0xd8, 0x1e, 0x1e)));
-    painter.drawPath(apple);
+    paintSkin(painter, apple, QColor(0x5a, 0x05, 0x05), QPointF(15, 18), 14,
+              QColor(0xd8, 0x1e, 0x1e));
     paintShine(painter, QPointF(9, 14), 1.8, 3.2);
     paintLeaf(painter, QPointF(17.5, 5), -20, 9);
 }
@@ -207,15 +195,10 @@ void paintLemon(QPainter& painter) {
     lemon.cubicTo(12.5, 1, 11.5, 2, 10.5, 3.5);
     lemon.cubicTo(7, 10.5, -7, 10.5, -10.5, 3.5);
     lemon.cubicTo(-11.5, 2, -12.5, 1, -14, 0);
-    outline(painter, QColor(0x80, 0x66, 0x00));
-    painter.setBrush(canvas::shaded(QPointF(0, 0), 12, QColor(0xff, 0xde, 0x2a)));
-    painter.drawPath(lemon);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xd0, 0xa8, 0x00, 140));
+    paintSkin(painter, lemon, QColor(0x80, 0x66, 0x00), QPointF(0, 0), 12,
+              QColor(0xff, 0xde, 0x2a));
     const QPointF pores[] = {{3, 2}, {6, -1}, {-1, 5}, {7, 4}, {2, -4}, {-4, 1}};
-    for (const QPointF pore : pores) {
-        painter.drawEllipse(pore, 0.45, 0.45);
-    }
+    canvas::dots(painter, QColor(0xd0, 0xa8, 0x00, 140), pores, 0.45, 0.45);
     paintShine(painter, QPointF(-5, -3.5), 3.5, 1.5);
     painter.restore();
 }
@@ -224,13 +207,9 @@ void paintOrange(QPainter& painter) {
     outline(painter, QColor(0x7a, 0x33, 0x00));
     painter.setBrush(canvas::shaded(QPointF(16, 18), 12.5, QColor(0xff, 0x8c, 0x00)));
     painter.drawEllipse(QPointF(16, 18), 12, 12);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xc0, 0x50, 0x00, 150));
     const QPointF pores[] = {{20, 16}, {23, 20}, {18, 22}, {21, 25}, {14, 25},
                              {25, 15}, {11, 21}, {17, 12}, {9, 17}};
-    for (const QPointF pore : pores) {
-        painter.drawEllipse(pore, 0.5, 0.5);
-    }
+    canvas::dots(painter, QColor(0xc0, 0x50, 0x00, 150), pores, 0.5, 0.5);
     paintShine(painter, QPointF(10.5, 13), 2.2, 3);
     painter.setBrush(kStemBrown);
     painter.drawEllipse(QPointF(16, 6.5), 1.4, 1.0);

@@ -44,6 +44,29 @@ QRadialGradient shaded(QPointF centre, qreal radius, const QColor& base) {
     return gradient;
 }
 
+QLinearGradient vertical(qreal top, qreal bottom, const QColor& from, const QColor& to) {
+    QLinearGradient gradient(0, top, 0, bottom);
+    gradient.setColorAt(0.0, from);
+    gradient.setColorAt(1.0, to);
+    return gradient;
+}
+
+void panel(QPainter& painter, const QRectF& rect, qreal radius, const QPen& border,
+           const QBrush& fill) {
+    painter.setPen(border);
+    painter.setBrush(fill);
+    painter.drawRoundedRect(rect, radius, radius);
+}
+
+void dots(QPainter& painter, const QColor& colour, std::span<const QPointF> centres, qreal rx,
+          qreal ry) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    for (const QPointF centre : centres) {
+        painter.drawEllipse(centre, rx, ry);
+    }
+}
+
 QFont blackFont(qreal pixelSize) {
     QFont font(blackFamily());
     font.setWeight(QFont::Black);
