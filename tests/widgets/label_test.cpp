@@ -4,14 +4,13 @@
 #include <QFontInfo>
 
 #include "screen.h"
-#include "ui/qt/qt_look.h"
 
 namespace widget_tests {
 namespace {
 
 using LabelsOnScreen = ScreenTest;
 
-// Left and right columns, top and bottom rows of every pixel of a colour in a region.
+// The smallest rectangle that holds every pixel of a colour in a region.
 QRect extentOf(const QImage& image, QRect region, QColor colour) {
     QRect extent;
     for (int y = region.top(); y <= region.bottom(); ++y) {
@@ -26,76 +25,66 @@ QRect extentOf(const QImage& image, QRect region, QColor colour) {
 
 TEST_F(LabelsOnScreen, DrawTheirBackTextAndWhatLiesBehindTransparentOnes) {
     const QImage image = drawn(*window);
-    const QRect spin = Panel::spinRect();
-    EXPECT_GT(countColour(image, spin, qColour(Panel::kSpinBack)),
+    const QRect spin(10, 10, 100, 30);
+    EXPECT_GT(countColour(image, spin, toQColor(TestWindow::kSpinBack)),
               spin.width() * spin.height() / 2);
 
     // "Spin" in its text colour, centred and at the top of its label.
-    const QRect text = extentOf(image, spin, qColour(Panel::kSpinText));
+    const QRect text = extentOf(image, spin, toQColor(TestWindow::kSpinText));
     ASSERT_FALSE(text.isEmpty());
     EXPECT_NEAR(text.center().x(), spin.center().x(), 2);
     EXPECT_LT(text.top(), spin.top() + 6);
 
-    // The transparent label over Spin's right half lets Spin show through.
-    EXPECT_EQ(countColour(image, Panel::coverRect(), qColour(Panel::kBack)), 0);
-    // The line in front of both, two pixels wide, across the whole label.
-    EXPECT_EQ(countColour(image, {10, 20, 100, 10}, qColour(Panel::kLineColour)), 200);
+    // The transparent label over Spin's right half lets Spin show through; the line lies in front
+    // of both, two pixels wide, across the whole label.
+    EXPECT_EQ(countColour(image, {60, 10, 50, 30}, toQColor(TestWindow::kBack)), 0);
+    EXPECT_EQ(countColour(image, {10, 20, 100, 10}, toQColor(TestWindow::kLineColour)), 200);
     EXPECT_EQ(image.pixelColor(140, 20), QColor(Qt::magenta));
 }
 
-TEST_F(LabelsOnScreen, FollowCaptionAndVisibilityOfTheirOwnAndOfTheirContainer) {
-    panel.Spin.setCaption("");
-    QImage image = drawn(*window);
-    EXPECT_EQ(countColour(image, Panel::spinRect(), qColour(Panel::kSpinText)), 0);
+TEST_F(LabelsOnScreen, AClickReachesWhatIsShownInFrontAtThatPoint) {
+    // Inside, visible of its own in the hidden panel, is neither drawn nor clickable.
+    const QRect inside(130, 110, 60, 30);
+    EXPECT_EQ(countColour(drawn(*window), inside, toQColor(TestWindow::kBack)),
+              inside.width() * inside.height());
+    click(inside.center());
+    form.Panel.setVisible(true);
+    click(inside.center());
+    EXPECT_EQ(form.clicks, 1);
 
-    panel.Spin.setVisible(false);
-    image = drawn(*window);
-    EXPECT_EQ(image.pixelColor(20, 15), qColour(Panel::kBack));
-
-    // Stop keeps its own visible flag inside the hidden box but is neither drawn nor clickable.
-    panel.Box.setVisible(false);
-    image = drawn(*window);
-    EXPECT_TRUE(panel.Stop.visible());
-    EXPECT_EQ(countColour(image, Panel::stopRect(), qColour(Panel::kBack)),
-              Panel::stopRect().width() * Panel::stopRect().height());
-    click(Panel::stopRect().center());
-    EXPECT_EQ(panel.stops, 0);
-}
-
-TEST_F(LabelsOnScreen, ALabelThatSizesToItsCaptionShowsALongAmountWhole) {
-    panel.Amount.setCaption("1200");
-    const QRect amount = window->childAt(Panel::amountRect().topLeft() + QPoint(1, 1))->geometry();
-    EXPECT_EQ(amount.width() * ui::kTwipsPerPixel, panel.Amount.width());
-
-    const QImage image = drawn(*window);
-    const QRect text = extentOf(image, amount.adjusted(0, 0, 20, 0), Qt::white);
-    ASSERT_FALSE(text.isEmpty());
-    EXPECT_LE(text.right(), amount.right());
-    EXPECT_GE(text.right(), amount.right() - 4);
-    EXPECT_LE(text.left(), amount.left() + 3);
-}
-
-TEST_F(LabelsOnScreen, AClickReachesWhatLiesInFrontAtThatPoint) {
     click({20, 20});
-    EXPECT_EQ(panel.spins, 1);
-    // The line across Spin lets clicks through to it.
-    click({20, 25});
-    EXPECT_EQ(panel.spins, 2);
-    // The transparent label in front of Spin's right half catches the clicks there.
-    click({80, 20});
-    EXPECT_EQ(panel.spins, 2);
-    click(Panel::stopRect().center());
-    EXPECT_EQ(panel.stops, 1);
-}
+    click({20, 25});  // through the line
+    click({80, 20});  // caught by the transparent label in front of Spin's right half
+    EXPECT_EQ(form.spins, 2);
 
-TEST_F(LabelsOnScreen, OnlyALeftPressAndReleaseOnTheLabelIsAClick) {
+    // Only a left press and release on the label is a click; a double click is two clicks.
     click({20, 20}, Qt::RightButton);
     QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, {20, 20});
     QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, {180, 60});
-    EXPECT_EQ(panel.spins, 0);
-
     QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, {20, 20});
-    EXPECT_EQ(panel.spins, 2);
+    EXPECT_EQ(form.spins, 4);
+
+    // A screen reader's press is a click too, on a label that is shown.
+    QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(window->childAt(20, 20));
+    ASSERT_NE(spin->actionInterface(), nullptr);
+    spin->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form.spins, 5);
+
+    form.Spin.setVisible(false);
+    click({20, 20});
+    EXPECT_EQ(form.spins, 5);
+}
+
+TEST_F(LabelsOnScreen, ALabelThatSizesToItsCaptionShowsALongAmountWhole) {
+    form.Caption.setCaption("1200");
+    const QRect caption = window->childAt(9, 61)->geometry();
+    EXPECT_EQ(caption.width() * ui::kTwipsPerPixel, form.Caption.width());
+
+    const QRect text = extentOf(drawn(*window), caption.adjusted(0, 0, 20, 0), Qt::white);
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_LE(text.right(), caption.right());
+    EXPECT_GE(text.right(), caption.right() - 4);
+    EXPECT_LE(text.left(), caption.left() + 3);
 }
 
 TEST_F(LabelsOnScreen, UseARealBlackFaceSizedInPixels) {
@@ -107,31 +96,6 @@ TEST_F(LabelsOnScreen, UseARealBlackFaceSizedInPixels) {
         EXPECT_EQ(chosen.styleName(), "Black");
     }
     EXPECT_EQ(chosen.pixelSize(), 16);
-    EXPECT_EQ(ui::qt::gameFont(8.25).pixelSize(), 11);
-    EXPECT_EQ(ui::qt::gameFont(24).pixelSize(), 32);
-}
-
-TEST_F(LabelsOnScreen, ReachScreenReadersByCaptionAndClickableOnesAsButtons) {
-    QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(window->childAt(20, 20));
-    ASSERT_NE(spin, nullptr);
-    EXPECT_EQ(spin->role(), QAccessible::Button);
-    EXPECT_EQ(spin->text(QAccessible::Name), "Spin");
-    EXPECT_EQ(spin->text(QAccessible::Description), "Spin the reels");
-    QAccessibleActionInterface* actions = spin->actionInterface();
-    ASSERT_NE(actions, nullptr);
-    EXPECT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    actions->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(panel.spins, 1);
-
-    QAccessibleInterface* amount =
-        QAccessible::queryAccessibleInterface(window->childAt(Panel::amountRect().topLeft()));
-    ASSERT_NE(amount, nullptr);
-    EXPECT_EQ(amount->role(), QAccessible::StaticText);
-    panel.Amount.setCaption("12");
-    EXPECT_EQ(amount->text(QAccessible::Name), "12");
-    EXPECT_FALSE(amount->actionInterface() != nullptr &&
-                 amount->actionInterface()->actionNames().contains(
-                     QAccessibleActionInterface::pressAction()));
 }
 
 }  // namespace
