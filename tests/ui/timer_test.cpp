@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "support/rig.h"
-#include "test_window.h"
+#include "support/test_window.h"
 
 namespace {
 
 using testing_support::Rig;
-using ui_tests::TestWindow;
+using testing_support::TestWindow;
 
 struct Timers : ::testing::Test {
     Rig rig;

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "support/rig.h"
-#include "test_window.h"
+#include "support/test_window.h"
 #include "ui/types.h"
 
 namespace {
 
 using testing_support::Rig;
-using ui_tests::TestWindow;
+using testing_support::TestWindow;
 
 struct Windows : ::testing::Test {
     Rig rig;
