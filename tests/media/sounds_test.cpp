@@ -20,11 +20,11 @@ using quirvanto::SdlSoundPlayer;
 
 // A sound made at build time, as it lies beside the program.
 struct Sound {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec audio{};
     std::vector<std::int16_t> samples;
 
     [[nodiscard]] double milliseconds() const {
-        return 1000.0 * static_cast<double>(samples.size()) / spec.channels / spec.freq;
+        return 1000.0 * static_cast<double>(samples.size()) / audio.channels / audio.freq;
     }
     [[nodiscard]] double peakDbfs() const {
         int peak = 1;
@@ -40,7 +40,7 @@ Sound load(const std::string& name) {
     Uint8* buffer = nullptr;
     Uint32 bytes = 0;
     const std::string path = "Snd/" + name + ".wav";
-    if (SDL_LoadWAV(path.c_str(), &sound.spec, &buffer, &bytes) == nullptr) {
+    if (SDL_LoadWAV(path.c_str(), &sound.audio, &buffer, &bytes) == nullptr) {
         ADD_FAILURE() << path << " is not a readable WAV file";
         return sound;
     }
@@ -57,7 +57,7 @@ TEST(GeneratedSounds, EverySoundIsLoudWithoutClippingOrClicksButTheNearSilentNon
           "Letter", "Horse", "Ladder", "Ladder2", "HL", "WL", "BL", "BL2", "Coin2"}) {
         SCOPED_TRACE(name);
         const Sound sound = load(name);
-        EXPECT_EQ(sound.spec.format, AUDIO_S16LSB);
+        EXPECT_EQ(sound.audio.format, AUDIO_S16LSB);
         ASSERT_FALSE(sound.samples.empty());
         EXPECT_GT(sound.peakDbfs(), -4.0);
         EXPECT_LT(sound.peakDbfs(), -2.0);
