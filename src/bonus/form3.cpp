@@ -13,8 +13,6 @@ constexpr ui::WindowSpec kWindow{.caption = "Ladder  (ESC key to exit)",
                                  .inner = {4680, 7485},
                                  .icon = ui::DesignPicture::ProgramIcon};
 
-constexpr ui::Rect kPremio{120, 0, 4455, 495};
-
 struct Rung {
     std::string_view caption;
     ui::Colour back;
@@ -50,17 +48,17 @@ constexpr ui::LabelSpec marker(int i) {
             .visible = false};
 }
 
-constexpr ui::LabelSpec kLabel4{.caption = "Stop (or press SPACE key)",
-                                .rect = {120, 6840, 4215, 375},
-                                .back = 0x800080,
-                                .fore = 0xC0FFFF,
-                                .points = 11.25,
-                                .align = ui::Align::Centre,
-                                .clickable = true};
-
-constexpr ui::TimerSpec kTimer1{.intervalMs = 15, .enabled = true};
-constexpr ui::TimerSpec kSuono{.intervalMs = 5000, .enabled = true};
-constexpr ui::TimerSpec kFine{.intervalMs = 2000, .enabled = false};
+constexpr MarkerLayout kLayout{.premio = {120, 0, 4455, 495},
+                               .row = rung,
+                               .marker = marker,
+                               .label4 = {.caption = "Stop (or press SPACE key)",
+                                          .rect = {120, 6840, 4215, 375},
+                                          .back = 0x800080,
+                                          .fore = 0xC0FFFF,
+                                          .points = 11.25,
+                                          .align = ui::Align::Centre,
+                                          .clickable = true},
+                               .suono = {.intervalMs = 5000, .enabled = true}};
 
 // The paying rungs, tested from the top.
 struct Prize {
@@ -71,22 +69,7 @@ constexpr std::array<Prize, 5> kPrizes{{{0, 6}, {2, 5}, {4, 4}, {6, 3}, {8, 2}}}
 
 }  // namespace
 
-Form3::Form3(Program& program) : BonusWindow(program, kWindow, "Form3") {}
-
-void Form3::createControls() {
-    createPremio(kPremio);
-    for (int i = 0; i < AA.size(); ++i) {
-        create(AA[i], "AA", rung(i), i);
-    }
-    for (int i = 0; i < BB.size(); ++i) {
-        create(BB[i], "BB", marker(i), i);
-    }
-    createLabel4(kLabel4);
-    createPrimoPiano();
-    create(Timer1, "Timer1", kTimer1, [this] { Timer1_Timer(); });
-    create(Suono, "Suono", kSuono, [this] { Suono_Timer(); });
-    create(Fine, "Fine", kFine, [this] { Fine_Timer(); });
-}
+Form3::Form3(Program& program) : MarkerWindow(program, kWindow, "Form3", kLayout) {}
 
 void Form3::Form_Load() {
     Timer1.setEnabled(true);
@@ -99,40 +82,18 @@ void Form3::Suono_Timer() {
     play("Ladder");
 }
 
-// One step of the marker. There is no marker 10 and no marker -1: the step after the last rung
-// shows nothing, which makes the blank tick of every run.
-void Form3::Timer1_Timer() {
-    BB[MarkerStep].setVisible(true);
-    BB[MarkerStep - 1].setVisible(false);
-    ++MarkerStep;
-    if (MarkerStep > BB.size()) {
-        MarkerStep = 0;
-    }
-}
-
 // Stop.
 void Form3::Label4_Click() {
-    bool markerShown = false;
-    for (int i = 0; i < BB.size(); ++i) {
-        markerShown = markerShown || BB[i].visible();
-    }
-    if (!markerShown) {
+    if (!markerShown()) {
         return;
     }
-    Label4.setVisible(false);
-    Timer1.setEnabled(false);
-    Suono.setEnabled(false);
-    play("Ladder2");
+    freezeMarker();
     for (const Prize& prize : kPrizes) {
         if (BB[prize.rung].visible()) {
             payPrize(prize.multiplier);
         }
     }
     Fine.setEnabled(true);
-}
-
-void Form3::Fine_Timer() {
-    endAfterFine(Fine);
 }
 
 }  // namespace quirvanto

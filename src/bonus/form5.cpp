@@ -13,8 +13,6 @@ constexpr ui::WindowSpec kWindow{.caption = "Double Bet (ESC key to exit)",
                                  .inner = {4725, 7665},
                                  .icon = ui::DesignPicture::ProgramIcon};
 
-constexpr ui::Rect kPremio{240, 120, 4215, 495};
-
 constexpr bool isWinRow(int i) {
     return i % 2 == 0;
 }
@@ -37,38 +35,23 @@ constexpr ui::LabelSpec marker(int i) {
             .visible = false};
 }
 
-constexpr ui::LabelSpec kLabel4{.caption = "Stop or press SPACE key",
-                                .rect = {240, 6960, 4215, 375},
-                                .back = 0x800080,
-                                .fore = 0xC0FFFF,
-                                .points = 11.25,
-                                .align = ui::Align::Centre,
-                                .clickable = true};
-
-constexpr ui::TimerSpec kTimer1{.intervalMs = 15, .enabled = true};
-constexpr ui::TimerSpec kSuono{.intervalMs = 800, .enabled = true};
-constexpr ui::TimerSpec kFine{.intervalMs = 2000, .enabled = false};
+constexpr MarkerLayout kLayout{.premio = {240, 120, 4215, 495},
+                               .row = row,
+                               .marker = marker,
+                               .label4 = {.caption = "Stop or press SPACE key",
+                                          .rect = {240, 6960, 4215, 375},
+                                          .back = 0x800080,
+                                          .fore = 0xC0FFFF,
+                                          .points = 11.25,
+                                          .align = ui::Align::Centre,
+                                          .clickable = true},
+                               .suono = {.intervalMs = 800, .enabled = true}};
 
 constexpr std::array<int, 5> kWinRows{0, 2, 4, 6, 8};
 
 }  // namespace
 
-Form5::Form5(Program& program) : BonusWindow(program, kWindow, "Form5") {}
-
-void Form5::createControls() {
-    createPremio(kPremio);
-    for (int i = 0; i < AA.size(); ++i) {
-        create(AA[i], "AA", row(i), i);
-    }
-    for (int i = 0; i < BB.size(); ++i) {
-        create(BB[i], "BB", marker(i), i);
-    }
-    createLabel4(kLabel4);
-    create(Timer1, "Timer1", kTimer1, [this] { Timer1_Timer(); });
-    create(Suono, "Suono", kSuono, [this] { Suono_Timer(); });
-    create(Fine, "Fine", kFine, [this] { Fine_Timer(); });
-    createPrimoPiano();
-}
+Form5::Form5(Program& program) : MarkerWindow(program, kWindow, "Form5", kLayout) {}
 
 void Form5::Form_Load() {
     Timer1.setEnabled(true);
@@ -81,39 +64,18 @@ void Form5::Suono_Timer() {
     play("WL");
 }
 
-// One step of the marker; the step after the last row shows nothing (the blank tick).
-void Form5::Timer1_Timer() {
-    BB[MarkerStep].setVisible(true);
-    BB[MarkerStep - 1].setVisible(false);
-    ++MarkerStep;
-    if (MarkerStep > BB.size()) {
-        MarkerStep = 0;
-    }
-}
-
 // Stop.
 void Form5::Label4_Click() {
-    bool markerShown = false;
-    for (int i = 0; i < BB.size(); ++i) {
-        markerShown = markerShown || BB[i].visible();
-    }
-    if (!markerShown) {
+    if (!markerShown()) {
         return;
     }
-    Label4.setVisible(false);
-    Timer1.setEnabled(false);
-    Suono.setEnabled(false);
-    play("Ladder2");
+    freezeMarker();
     for (const int winRow : kWinRows) {
         if (BB[winRow].visible()) {
             payPrize(1);
         }
     }
     Fine.setEnabled(true);
-}
-
-void Form5::Fine_Timer() {
-    endAfterFine(Fine);
 }
 
 }  // namespace quirvanto
