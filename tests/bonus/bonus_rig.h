@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/program.h"
 #include "bonus/form2.h"
 #include "bonus/form3.h"
 #include "bonus/form4.h"
@@ -14,41 +13,30 @@
 #include "bonus/form7.h"
 #include "machine/form1.h"
 #include "support/rig.h"
-#include "ui/types.h"
 
 namespace bonus_tests {
 
 // The machine on screen and a bonus window opened as the wheel opens it: loaded, shown, the
-// pending win copied into Premio, the machine taking no input.
+// pending win copied into Premio, the machine taking no input. Every (re)opened window shows "0"
+// until the stake is copied. The sounds recorded start after the one Form_Load plays.
 class BonusTest : public ::testing::Test {
 protected:
     void SetUp() override { machine.show(); }
 
-    template <typename Form>
-    Form& open(Form& form, std::string_view stake, std::string_view credits = "10") {
+    void open(quirvanto::BonusWindow& form, std::string_view stake,
+              std::string_view credits = "10") {
         machine.Credits.setCaption(credits);
         machine.Win1.setCaption(stake);
         form.load();
         form.show();
+        EXPECT_EQ(form.Premio.caption(), "0");
         form.Premio.setCaption(machine.Win1.caption());
         machine.setTakesInput(false);
-        soundMark_ = rig.sound.played.size();
-        return form;
+        rig.sound.played.clear();
     }
 
     [[nodiscard]] std::string credits() const { return machine.Credits.caption(); }
-
-    // The sounds played since the window was opened (the one its Form_Load plays excluded).
-    [[nodiscard]] std::vector<std::string> soundsSinceOpening() const {
-        std::vector<std::string> names;
-        for (std::size_t i = soundMark_; i < rig.sound.played.size(); ++i) {
-            names.push_back(rig.sound.played[i].name);
-        }
-        return names;
-    }
-
-    // A key press of Space, 1 or 2, as the window's Form_KeyDown sees it.
-    static void press(ui::Window& window, int keyCode) { window.keyDown(keyCode); }
+    [[nodiscard]] std::vector<std::string> sounds() const { return rig.sound.names(); }
 
     testing_support::Rig rig;
     quirvanto::Form1& machine = rig.program.form1();
@@ -57,9 +45,6 @@ protected:
     quirvanto::Form4& highLow = rig.program.form4();
     quirvanto::Form5& doubleBet = rig.program.form5();
     quirvanto::Form7& doubleZavri = rig.program.form7();
-
-private:
-    std::size_t soundMark_ = 0;
 };
 
 // Index of the one marker on show, or -1.
