@@ -12,6 +12,7 @@
 namespace quirvanto {
 
 class Program;
+class BonusWindow;
 
 // The machine: the window the program opens with and the owner of the whole game state. Its
 // controls are the state: credits, bet and win are captions, a tile value is the caption of NN,
@@ -111,7 +112,8 @@ private:
     void payLettersBonus();
     // One rule matched on a payline: the win grows by the bet times the multiplier.
     void addLineWin(ui::Amount multiplier);
-    void openBonus(ui::Window& bonus, ui::Label& premio);
+    void openBonus(BonusWindow& bonus);
+    void startLetterGame(ui::Timer& game);
     void showTile(int tile, int value);
     void darkenLetters();
     [[nodiscard]] ui::Line& columnMarker(int column);

@@ -42,11 +42,21 @@ void Form1::Try_Timer() {
     }
 }
 
-void Form1::openBonus(ui::Window& bonus, ui::Label& premio) {
+void Form1::openBonus(BonusWindow& bonus) {
     bonus.show();
-    premio.setCaption(Win1.caption());
+    bonus.Premio.setCaption(Win1.caption());
     setTakesInput(false);
     Scelta.setCaption("0");
+}
+
+// Letters Held and Skill chance start alike: the win is given up for a game on dark letters.
+void Form1::startLetterGame(ui::Timer& game) {
+    game.setEnabled(true);
+    Scelta.setCaption("0");
+    StepCount = 0;
+    DrawCount = 0;
+    Win1.setCaption("0");
+    darkenLetters();
 }
 
 void Form1::Label4_Click() {
@@ -73,34 +83,24 @@ void Form1::Label4_Click() {
 
     const ui::Amount chosen = amountOf(Scelta).value_or(-1);
     if (chosen == kHorseRacing) {
-        openBonus(program_.form2(), program_.form2().Premio);
+        openBonus(program_.form2());
     } else if (chosen == kLadder) {
-        openBonus(program_.form3(), program_.form3().Premio);
+        openBonus(program_.form3());
     } else if (chosen == kHighOrLow) {
-        openBonus(program_.form4(), program_.form4().Premio);
+        openBonus(program_.form4());
     } else if (chosen == kDoubleBet) {
-        openBonus(program_.form5(), program_.form5().Premio);
+        openBonus(program_.form5());
     } else if (chosen == kDoubleZavri) {
-        openBonus(program_.form7(), program_.form7().Premio);
+        openBonus(program_.form7());
     } else if (isLoseField(chosen)) {
         PlaySnd(services(), "Lose", kSndAsync);
         Scelta.setCaption("0");
         Win1.setCaption("0");
     } else if (chosen == kLettersHeld) {
-        Zavri2.setEnabled(true);
-        Scelta.setCaption("0");
-        StepCount = 0;
-        DrawCount = 0;
-        Win1.setCaption("0");
-        darkenLetters();
+        startLetterGame(Zavri2);
     } else if (chosen == kSkillChance) {
-        Zavri3.setEnabled(true);
-        Scelta.setCaption("0");
-        StepCount = 0;
-        DrawCount = 0;
-        Win1.setCaption("0");
+        startLetterGame(Zavri3);
         Picture2.setVisible(true);
-        darkenLetters();
     }
 }
 
