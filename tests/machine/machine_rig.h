@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -13,16 +14,21 @@ namespace machine_tests {
 
 inline constexpr int kTickMs = ui::kFastestTimerMs;
 inline constexpr int kRollTicks = 241;
+inline constexpr std::int64_t kRollMs = std::int64_t{kRollTicks} * kTickMs;
 
 using Grid = std::array<int, 9>;
 
+// Grids with no 5, so that the spin goes straight to the evaluation.
+inline constexpr Grid kNoWin{1, 2, 3, 4, 6, 7, 8, 9, 1};
+inline constexpr Grid kTopTriple{7, 7, 7, 1, 2, 3, 4, 6, 8};
+
 // The machine on virtual time, loaded and shown. The ticker draws from the same generator as the
 // game, so it is paused unless a test is about the ticker.
-struct MachineTest : ::testing::Test {
+struct Machine {
     testing_support::Rig rig;
     quirvanto::Form1& m = rig.program.form1();
 
-    void SetUp() override {
+    Machine() {
         rig.program.start();
         m.Publi.setEnabled(false);
     }
@@ -47,7 +53,7 @@ struct MachineTest : ::testing::Test {
     void spinTo(const Grid& grid, int letters) {
         queueRoll(grid, letters);
         m.Label1.click();
-        rig.advance(static_cast<std::int64_t>(kRollTicks) * kTickMs);
+        rig.advance(kRollMs);
     }
 
     // Spin, reels, then the letter run of `letters` tiles (it ends after letters + 1 ticks, or at
@@ -55,6 +61,19 @@ struct MachineTest : ::testing::Test {
     void spinAndLetters(const Grid& grid, int letters) {
         spinTo(grid, letters);
         rig.advance(100 * (letters == 0 ? 1 : letters + 1));
+    }
+
+    // A top-row triple with bet 2 (the win is 6, credits 18), run until the wheel's light stands
+    // on `position` (0..12 of its cycle).
+    void lightWheelOn(int position) {
+        setMoney(20, 2);
+        spinAndLetters(kTopTriple, 1);
+        rig.advance(100 + 200 + 150 * (position + 1));
+        rig.sound.played.clear();
+    }
+    void stopWheelOn(int position) {
+        lightWheelOn(position);
+        m.Label4.click();
     }
 
     [[nodiscard]] Grid values() const {
@@ -66,11 +85,9 @@ struct MachineTest : ::testing::Test {
     }
 
     [[nodiscard]] int litLetters() const {
-        int lit = 0;
-        for (int t = 0; t < 9; ++t) {
-            lit += m.Lett[t].foreColour() == ui::kWhite ? 1 : 0;
-        }
-        return lit;
+        return static_cast<int>(std::count_if(m.Lett.begin(), m.Lett.end(), [](const ui::Label& l) {
+            return l.foreColour() == ui::kWhite;
+        }));
     }
 
     [[nodiscard]] bool readyButtonsShown() const {
@@ -78,8 +95,6 @@ struct MachineTest : ::testing::Test {
     }
 };
 
-// Grids with no 5, so that the spin goes straight to the evaluation.
-inline constexpr Grid kNoWin{1, 2, 3, 4, 6, 7, 8, 9, 1};
-inline constexpr Grid kTopTriple{7, 7, 7, 1, 2, 3, 4, 6, 8};
+struct MachineTest : ::testing::Test, Machine {};
 
 }  // namespace machine_tests
