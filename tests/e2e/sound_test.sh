@@ -13,8 +13,9 @@ E2E_AUDIO=1
 e2e_start_audio
 
 # Records while the cues play; prints the capture's "first ms, last ms, energy". The silent
-# "None" first opens the way: what the null sink passes on before the first sound of a player
-# is not reliably recorded, and the game too plays its first sound long after start-up.
+# "None" first opens the way, and the cues come two seconds later: in its first second a new
+# player's sound may reach the null sink late or not at all (the game, too, plays its first sound
+# long after start-up).
 capture() {
     local file="$E2E_WORK/$1.raw"
     shift
@@ -32,7 +33,7 @@ within() { awk -v x="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(x >= lo && x <= h
 
 # 1. The letter blip (80 ms) is heard whole: as long as in its file, with all of its energy.
 read -r file_first file_last file_energy <<<"$(measure "$program_folder/Snd/Letter.wav")"
-read -r first last energy <<<"$(capture letter Letter@1000)"
+read -r first last energy <<<"$(capture letter Letter@2000)"
 [ "$first" != none ] || e2e_fail "nothing was heard of Letter"
 heard=$(awk -v a="$first" -v b="$last" 'BEGIN { print b - a }')
 expected=$(awk -v a="$file_first" -v b="$file_last" 'BEGIN { print b - a }')
@@ -46,7 +47,7 @@ within "$energy" "$(awk -v e="$file_energy" 'BEGIN { print e * 0.8 }')" \
 # 2. Roll1 (3.4 s) cut off 40 ms in by Letter: the sound ends with the letter, well before the
 #    roll would have (Roll1 is first heard 20 ms in, so about 100 ms in all), and the
 #    letter's energy is nearly all there is.
-read -r first last energy <<<"$(capture cut Roll1@1000 Letter@1040)"
+read -r first last energy <<<"$(capture cut Roll1@2000 Letter@2040)"
 [ "$first" != none ] || e2e_fail "nothing was heard of Roll1 and Letter"
 heard=$(awk -v a="$first" -v b="$last" 'BEGIN { print b - a }')
 e2e_log "Roll1 cut by Letter: heard ${heard} ms, energy $energy"
