@@ -10,7 +10,7 @@ namespace {
 constexpr int kPrimoPianoMs = 1;
 }  // namespace
 
-BonusWindow::BonusWindow(Program& program, const ui::WindowSpec& window, std::string_view name)
+BonusWindow::BonusWindow(Program& program, const ui::WindowLayout& window, std::string_view name)
     : ui::Window(program, window, name), program_(program) {}
 
 void BonusWindow::createPremio(ui::Rect rect) {
@@ -22,7 +22,7 @@ void BonusWindow::createPremio(ui::Rect rect) {
             .align = ui::Align::Centre});
 }
 
-void BonusWindow::createLabel4(const ui::LabelSpec& layout) {
+void BonusWindow::createLabel4(const ui::LabelLayout& layout) {
     create(Label4, "Label4", layout);
     Label4.setClickHandler([this] { Label4_Click(); });
 }

@@ -25,11 +25,11 @@ public:
     virtual void Label4_Click() = 0;
 
 protected:
-    BonusWindow(Program& program, const ui::WindowSpec& window, std::string_view name);
+    BonusWindow(Program& program, const ui::WindowLayout& window, std::string_view name);
 
     // The window's layout gives the place of Premio; the rest of its look is the same everywhere.
     void createPremio(ui::Rect rect);
-    void createLabel4(const ui::LabelSpec& layout);
+    void createLabel4(const ui::LabelLayout& layout);
     void createPrimoPiano();
 
     // Space runs Label4_Click while Label4 is visible.

@@ -9,15 +9,15 @@ namespace quirvanto {
 
 namespace {
 
-constexpr ui::WindowSpec kWindow{.caption = "Horse racing (ESC key to exit)",
-                                 .outer = {6525, 3345},
-                                 .inner = {6405, 2835},
-                                 .icon = ui::DesignPicture::ProgramIcon};
+constexpr ui::WindowLayout kWindow{.caption = "Horse racing (ESC key to exit)",
+                                   .outer = {6525, 3345},
+                                   .inner = {6405, 2835},
+                                   .icon = ui::DesignPicture::ProgramIcon};
 
 constexpr ui::Rect kPremio{120, 0, 6135, 495};
 
-constexpr ui::LabelSpec runner(std::string_view caption, ui::Rect rect, ui::Colour back,
-                               ui::Colour fore) {
+constexpr ui::LabelLayout runner(std::string_view caption, ui::Rect rect, ui::Colour back,
+                                 ui::Colour fore) {
     return {.caption = caption,
             .rect = rect,
             .back = back,
@@ -26,20 +26,20 @@ constexpr ui::LabelSpec runner(std::string_view caption, ui::Rect rect, ui::Colo
             .align = ui::Align::Centre};
 }
 
-constexpr ui::LabelSpec kLabel1 = runner("You", {120, 720, 540, 270}, 0x008000, 0x00C000);
-constexpr ui::LabelSpec kLabel2 = runner("A", {120, 1200, 510, 270}, 0x0000FF, 0xFFFFFF);
-constexpr ui::LabelSpec kLabel3 = runner("B", {120, 1680, 510, 270}, 0xC00000, 0xC0FFFF);
+constexpr ui::LabelLayout kLabel1 = runner("You", {120, 720, 540, 270}, 0x008000, 0x00C000);
+constexpr ui::LabelLayout kLabel2 = runner("A", {120, 1200, 510, 270}, 0x0000FF, 0xFFFFFF);
+constexpr ui::LabelLayout kLabel3 = runner("B", {120, 1680, 510, 270}, 0xC00000, 0xC0FFFF);
 
-constexpr ui::LabelSpec kLabel4{.caption = "Go!   Click here or press SPACE Key, Hurry up!!!",
-                                .rect = {120, 2280, 6135, 375},
-                                .back = 0x800080,
-                                .fore = 0xC0FFFF,
-                                .points = 11.25,
-                                .align = ui::Align::Centre,
-                                .clickable = true};
+constexpr ui::LabelLayout kLabel4{.caption = "Go!   Click here or press SPACE Key, Hurry up!!!",
+                                  .rect = {120, 2280, 6135, 375},
+                                  .back = 0x800080,
+                                  .fore = 0xC0FFFF,
+                                  .points = 11.25,
+                                  .align = ui::Align::Centre,
+                                  .clickable = true};
 
 constexpr ui::Colour kTrack = 0x80C0FF;
-constexpr std::array<ui::LineSpec, 5> kL1{{
+constexpr std::array<ui::LineLayout, 5> kL1{{
     {.x1 = 120, .y1 = 600, .x2 = 6240, .y2 = 600, .colour = kTrack, .widthPixels = 3},
     {.x1 = 120, .y1 = 1080, .x2 = 6240, .y2 = 1080, .colour = kTrack, .widthPixels = 3},
     {.x1 = 120, .y1 = 1560, .x2 = 6240, .y2 = 1560, .colour = kTrack, .widthPixels = 3},
@@ -47,8 +47,8 @@ constexpr std::array<ui::LineSpec, 5> kL1{{
     {.x1 = 5640, .y1 = 600, .x2 = 5640, .y2 = 2040, .colour = kTrack, .widthPixels = 3},
 }};
 
-constexpr ui::TimerSpec kGaloppo{.intervalMs = 1000, .enabled = true};
-constexpr ui::TimerSpec kTimer1{.intervalMs = 100, .enabled = true};
+constexpr ui::TimerLayout kGaloppo{.intervalMs = 1000, .enabled = true};
+constexpr ui::TimerLayout kTimer1{.intervalMs = 100, .enabled = true};
 
 // A runner has won once its left edge is past the finish line L1(4).
 constexpr ui::Twips kFinishLine = 5640;

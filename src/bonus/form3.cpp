@@ -8,10 +8,10 @@ namespace quirvanto {
 
 namespace {
 
-constexpr ui::WindowSpec kWindow{.caption = "Ladder  (ESC key to exit)",
-                                 .outer = {4800, 7995},
-                                 .inner = {4680, 7485},
-                                 .icon = ui::DesignPicture::ProgramIcon};
+constexpr ui::WindowLayout kWindow{.caption = "Ladder  (ESC key to exit)",
+                                   .outer = {4800, 7995},
+                                   .inner = {4680, 7485},
+                                   .icon = ui::DesignPicture::ProgramIcon};
 
 struct Rung {
     std::string_view caption;
@@ -30,7 +30,7 @@ constexpr std::array<Rung, 10> kRungs{{{"x 6", kPays},
                                        {"x 2", kPays},
                                        {"Lose", kLoses}}};
 
-constexpr ui::LabelSpec rung(int i) {
+constexpr ui::LabelLayout rung(int i) {
     return {.caption = kRungs[static_cast<std::size_t>(i)].caption,
             .rect = {720, 600 + 600 * i, 3615, 615},
             .back = kRungs[static_cast<std::size_t>(i)].back,
@@ -39,7 +39,7 @@ constexpr ui::LabelSpec rung(int i) {
             .align = ui::Align::Centre};
 }
 
-constexpr ui::LabelSpec marker(int i) {
+constexpr ui::LabelLayout marker(int i) {
     return {.rect = {120, 600 + 600 * i, 495, 615},
             .back = 0xFF8080,
             .fore = ui::kBlack,

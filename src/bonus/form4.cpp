@@ -8,21 +8,21 @@ namespace quirvanto {
 
 namespace {
 
-constexpr ui::WindowSpec kWindow{.caption = "High or Low (ESC key to exit)",
-                                 .outer = {4725, 3480},
-                                 .inner = {4605, 2970},
-                                 .icon = ui::DesignPicture::ProgramIcon};
+constexpr ui::WindowLayout kWindow{.caption = "High or Low (ESC key to exit)",
+                                   .outer = {4725, 3480},
+                                   .inner = {4605, 2970},
+                                   .icon = ui::DesignPicture::ProgramIcon};
 
 constexpr ui::Rect kPremio{120, 120, 4455, 495};
 
-constexpr ui::LabelSpec kAA0{.caption = "0",
-                             .rect = {120, 840, 4335, 1215},
-                             .back = 0x800080,
-                             .fore = 0xC0FFFF,
-                             .points = 21.75,
-                             .align = ui::Align::Centre};
+constexpr ui::LabelLayout kAA0{.caption = "0",
+                               .rect = {120, 840, 4335, 1215},
+                               .back = 0x800080,
+                               .fore = 0xC0FFFF,
+                               .points = 21.75,
+                               .align = ui::Align::Centre};
 
-constexpr ui::LabelSpec choice(std::string_view caption, ui::Twips left) {
+constexpr ui::LabelLayout choice(std::string_view caption, ui::Twips left) {
     return {.caption = caption,
             .rect = {left, 2280, 1575, 375},
             .back = 0x008000,
@@ -32,12 +32,12 @@ constexpr ui::LabelSpec choice(std::string_view caption, ui::Twips left) {
             .clickable = true};
 }
 
-constexpr ui::LabelSpec kLabel4 = choice("High (or 1)", 240);
-constexpr ui::LabelSpec kLabel1 = choice("Low (or 2)", 2760);
+constexpr ui::LabelLayout kLabel4 = choice("High (or 1)", 240);
+constexpr ui::LabelLayout kLabel1 = choice("Low (or 2)", 2760);
 
-constexpr ui::TimerSpec kTimer1{.intervalMs = 50, .enabled = true};
-constexpr ui::TimerSpec kSuono{.intervalMs = 2000, .enabled = true};
-constexpr ui::TimerSpec kFine{.intervalMs = 2000, .enabled = false};
+constexpr ui::TimerLayout kTimer1{.intervalMs = 50, .enabled = true};
+constexpr ui::TimerLayout kSuono{.intervalMs = 2000, .enabled = true};
+constexpr ui::TimerLayout kFine{.intervalMs = 2000, .enabled = false};
 
 constexpr int kHighestNumber = 1000;
 

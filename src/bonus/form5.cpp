@@ -8,16 +8,16 @@ namespace quirvanto {
 
 namespace {
 
-constexpr ui::WindowSpec kWindow{.caption = "Double Bet (ESC key to exit)",
-                                 .outer = {4845, 8175},
-                                 .inner = {4725, 7665},
-                                 .icon = ui::DesignPicture::ProgramIcon};
+constexpr ui::WindowLayout kWindow{.caption = "Double Bet (ESC key to exit)",
+                                   .outer = {4845, 8175},
+                                   .inner = {4725, 7665},
+                                   .icon = ui::DesignPicture::ProgramIcon};
 
 constexpr bool isWinRow(int i) {
     return i % 2 == 0;
 }
 
-constexpr ui::LabelSpec row(int i) {
+constexpr ui::LabelLayout row(int i) {
     return {.caption = isWinRow(i) ? "Win" : "Lose",
             .rect = {840, 720 + 600 * i, 3615, 615},
             .back = isWinRow(i) ? 0xFFC0FF : 0x8080FF,
@@ -26,7 +26,7 @@ constexpr ui::LabelSpec row(int i) {
             .align = ui::Align::Centre};
 }
 
-constexpr ui::LabelSpec marker(int i) {
+constexpr ui::LabelLayout marker(int i) {
     return {.rect = {240, 720 + 600 * i, 495, 615},
             .back = 0x0000C0,
             .fore = ui::kBlack,

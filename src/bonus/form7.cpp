@@ -10,7 +10,7 @@ namespace quirvanto {
 
 namespace {
 
-constexpr ui::WindowSpec kWindow{
+constexpr ui::WindowLayout kWindow{
     .caption = "Double Zavri (ESC key to exit)", .outer = {4065, 7830}, .inner = {3945, 7320}};
 
 constexpr ui::Rect kPremio{240, 120, 3495, 495};
@@ -20,7 +20,7 @@ constexpr ui::Rect kFase{2760, 120, 735, 285};
 constexpr std::array<ui::Colour, 5> kMarkerColours{0xC0C0FF, 0x8080FF, 0x0000FF, 0x0000C0,
                                                    0x000080};
 
-constexpr ui::LabelSpec marker(int i) {
+constexpr ui::LabelLayout marker(int i) {
     return {.rect = {120, 720 + 600 * i, 495, 615},
             .back = kMarkerColours[static_cast<std::size_t>(i / 2)],
             .fore = ui::kBlack,
@@ -32,7 +32,7 @@ constexpr ui::LabelSpec marker(int i) {
 constexpr std::array<std::string_view, 10> kFields{"Lose", "x1",   "Lose", "x2",   "Lose",
                                                    "x3",   "Lose", "x4",   "Lose", "x5"};
 
-constexpr ui::LabelSpec field(int i) {
+constexpr ui::LabelLayout field(int i) {
     return {.caption = kFields[static_cast<std::size_t>(i)],
             .rect = {720, 720 + 600 * i, 3000, 615},
             .back = i % 2 == 0 ? 0xC0C0FF : 0x8080FF,
@@ -41,17 +41,17 @@ constexpr ui::LabelSpec field(int i) {
             .align = ui::Align::Centre};
 }
 
-constexpr ui::LabelSpec kLabel4{.caption = "Stop (or press SPACE key)",
-                                .rect = {120, 6840, 3615, 375},
-                                .back = 0x800080,
-                                .fore = 0xC0FFFF,
-                                .points = 11.25,
-                                .align = ui::Align::Centre,
-                                .clickable = true};
+constexpr ui::LabelLayout kLabel4{.caption = "Stop (or press SPACE key)",
+                                  .rect = {120, 6840, 3615, 375},
+                                  .back = 0x800080,
+                                  .fore = 0xC0FFFF,
+                                  .points = 11.25,
+                                  .align = ui::Align::Centre,
+                                  .clickable = true};
 
-constexpr ui::TimerSpec kTimer1{.intervalMs = 50, .enabled = true};
-constexpr ui::TimerSpec kSuono{.intervalMs = 900, .enabled = true};
-constexpr ui::TimerSpec kFine{.intervalMs = 1, .enabled = false};
+constexpr ui::TimerLayout kTimer1{.intervalMs = 50, .enabled = true};
+constexpr ui::TimerLayout kSuono{.intervalMs = 900, .enabled = true};
+constexpr ui::TimerLayout kFine{.intervalMs = 1, .enabled = false};
 
 constexpr int kPhases = 5;
 constexpr int kAllPassed = kPhases + 1;

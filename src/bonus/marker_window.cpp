@@ -5,11 +5,11 @@
 namespace quirvanto {
 
 namespace {
-constexpr ui::TimerSpec kTimer1{.intervalMs = 15, .enabled = true};
-constexpr ui::TimerSpec kFine{.intervalMs = 2000, .enabled = false};
+constexpr ui::TimerLayout kTimer1{.intervalMs = 15, .enabled = true};
+constexpr ui::TimerLayout kFine{.intervalMs = 2000, .enabled = false};
 }  // namespace
 
-MarkerWindow::MarkerWindow(Program& program, const ui::WindowSpec& window, std::string_view name,
+MarkerWindow::MarkerWindow(Program& program, const ui::WindowLayout& window, std::string_view name,
                            const MarkerLayout& layout)
     : BonusWindow(program, window, name), layout_(layout) {}
 

@@ -11,10 +11,10 @@ namespace quirvanto {
 // a marker square beside each, its Stop button and the pace of its background sound.
 struct MarkerLayout {
     ui::Rect premio;
-    ui::LabelSpec (*row)(int i);     // AA(i), top to bottom
-    ui::LabelSpec (*marker)(int i);  // BB(i), beside row i, hidden at design
-    ui::LabelSpec label4;
-    ui::TimerSpec suono;
+    ui::LabelLayout (*row)(int i);     // AA(i), top to bottom
+    ui::LabelLayout (*marker)(int i);  // BB(i), beside row i, hidden at design
+    ui::LabelLayout label4;
+    ui::TimerLayout suono;
 };
 
 // Ladder and Double Bet: a marker runs down ten rows, one row a tick, and Stop freezes it. The
@@ -35,7 +35,7 @@ public:
     void Fine_Timer();
 
 protected:
-    MarkerWindow(Program& program, const ui::WindowSpec& window, std::string_view name,
+    MarkerWindow(Program& program, const ui::WindowLayout& window, std::string_view name,
                  const MarkerLayout& layout);
 
     void createControls() override;

@@ -8,12 +8,12 @@
 namespace quirvanto {
 
 namespace {
-constexpr ui::WindowSpec kWindow{.caption = "Quirvanto",
-                                 .outer = {6840, 6780},
-                                 .inner = {6720, 6270},
-                                 .back = ui::kBlack,
-                                 .pointer = ui::Pointer::Window,
-                                 .icon = ui::DesignPicture::ProgramIcon};
+constexpr ui::WindowLayout kWindow{.caption = "Quirvanto",
+                                   .outer = {6840, 6780},
+                                   .inner = {6720, 6270},
+                                   .back = ui::kBlack,
+                                   .pointer = ui::Pointer::Window,
+                                   .icon = ui::DesignPicture::ProgramIcon};
 }  // namespace
 
 Form1::Form1(Program& program) : ui::Window(program, kWindow, "Form1"), program_(program) {}

@@ -13,11 +13,11 @@ namespace {
 
 using ui::Align;
 using ui::DesignPicture;
-using ui::ImageSpec;
-using ui::LabelSpec;
-using ui::LineSpec;
-using ui::PictureBoxSpec;
-using ui::TimerSpec;
+using ui::ImageLayout;
+using ui::LabelLayout;
+using ui::LineLayout;
+using ui::PictureBoxLayout;
+using ui::TimerLayout;
 
 constexpr std::array<ui::Twips, 3> kGridColumns{720, 1320, 1920};
 constexpr std::array<ui::Twips, 3> kGridRows{3480, 4200, 4920};
@@ -40,7 +40,7 @@ constexpr ui::Colour kPanelPurple = 0x300030;
 constexpr std::string_view kSpinTip = "Clich here or press ENTER key";
 constexpr std::string_view kStopTip = "Clich here or press SPACE key";
 
-constexpr std::array<LineSpec, 9> kL1{{
+constexpr std::array<LineLayout, 9> kL1{{
     {.x1 = 120, .y1 = 3240, .x2 = 6600, .y2 = 3240, .colour = kGreenLine, .widthPixels = 3},
     {.x1 = 120, .y1 = 4080, .x2 = 2640, .y2 = 4080, .colour = kGreenLine, .widthPixels = 3},
     {.x1 = 120, .y1 = 4800, .x2 = 2640, .y2 = 4800, .colour = kGreenLine, .widthPixels = 3},
@@ -51,31 +51,31 @@ constexpr std::array<LineSpec, 9> kL1{{
     {.x1 = 120, .y1 = 6120, .x2 = 6600, .y2 = 6120, .colour = kGreenLine, .widthPixels = 3},
     {.x1 = 120, .y1 = 2640, .x2 = 6600, .y2 = 2640, .colour = kFrameLine, .widthPixels = 3},
 }};
-constexpr LineSpec kLine1{
+constexpr LineLayout kLine1{
     .x1 = 3120, .y1 = 2640, .x2 = 3120, .y2 = 3240, .colour = kFrameLine, .widthPixels = 3};
 
 constexpr ui::Colour kMarker = 0x00FFFF;
-constexpr std::array<LineSpec, 3> kColumnMarkers{{
+constexpr std::array<LineLayout, 3> kColumnMarkers{{
     {.x1 = 960, .y1 = 3360, .x2 = 960, .y2 = 5520, .colour = kMarker, .visible = false},
     {.x1 = 1560, .y1 = 3360, .x2 = 1560, .y2 = 5520, .colour = kMarker, .visible = false},
     {.x1 = 2160, .y1 = 3360, .x2 = 2160, .y2 = 5520, .colour = kMarker, .visible = false},
 }};
 
-constexpr LabelSpec kNum{.caption = "1",
-                         .rect = {2520, 3360, 2055, 2190},
-                         .back = 0x008000,
-                         .fore = 0xC0FFC0,
-                         .points = 72,
-                         .align = Align::Centre};
+constexpr LabelLayout kNum{.caption = "1",
+                           .rect = {2520, 3360, 2055, 2190},
+                           .back = 0x008000,
+                           .fore = 0xC0FFC0,
+                           .points = 72,
+                           .align = Align::Centre};
 
 constexpr std::array<std::string_view, 9> kLetters{"Q", "U", "I", "R", "V", "A", "N", "T", "O"};
 constexpr std::array<ui::Twips, 9> kLetterLefts{120, 840, 1560, 2280, 3000, 3840, 4560, 5280, 6000};
 
-constexpr LabelSpec wheelField(std::string_view caption, ui::Rect rect, ui::Colour back) {
+constexpr LabelLayout wheelField(std::string_view caption, ui::Rect rect, ui::Colour back) {
     return {
         .caption = caption, .rect = rect, .back = back, .points = 11.25, .align = Align::Centre};
 }
-constexpr std::array<LabelSpec, 12> kGame{{
+constexpr std::array<LabelLayout, 12> kGame{{
     wheelField("Horse racing", {3120, 2160, 2055, 375}, 0xC0C0FF),
     wheelField("Ladder", {5040, 1200, 1575, 375}, 0x0000FF),
     wheelField("High or Low", {120, 1680, 1695, 375}, 0x8080FF),
@@ -89,9 +89,9 @@ constexpr std::array<LabelSpec, 12> kGame{{
     wheelField("Double Zavri", {1560, 1200, 1935, 375}, 0xC0C0FF),
     wheelField("Lose", {5280, 2160, 1335, 375}, 0x0000C0),
 }};
-constexpr LabelSpec kScelta{.caption = "0", .rect = {5880, 1200, 615, 255}, .visible = false};
+constexpr LabelLayout kScelta{.caption = "0", .rect = {5880, 1200, 615, 255}, .visible = false};
 
-constexpr std::array<LabelSpec, 5> kEtic{{
+constexpr std::array<LabelLayout, 5> kEtic{{
     {.caption = "Any 3: Bet x2", .rect = {120, 2950, 1215, 225}, .fore = kPayLabelText},
     {.caption = "You can win:",
      .rect = {3240, 2770, 1695, 345},
@@ -102,67 +102,67 @@ constexpr std::array<LabelSpec, 5> kEtic{{
     {.caption = "123 Hold", .rect = {2160, 2700, 780, 225}, .fore = kPayLabelText},
     {.caption = "Any 2: Bet x1", .rect = {1680, 2950, 1215, 225}, .fore = kPayLabelText},
 }};
-constexpr LabelSpec kWin1{.caption = "0",
-                          .rect = {5040, 2770, 165, 345},
-                          .fore = 0xC0FFC0,
-                          .points = 12,
-                          .visible = false,
-                          .sizesToCaption = true};
-
-constexpr LabelSpec kCount{
-    .caption = "Credits", .rect = {4680, 3480, 1935, 495}, .back = 0xC0FFFF, .points = 15.75};
-constexpr LabelSpec kCredits{
-    .caption = "10", .rect = {4680, 3960, 1935, 495}, .fore = 0x00FFFF, .points = 15.75};
-constexpr LabelSpec kGiocata{.caption = "Bet",
-                             .rect = {4680, 4440, 1935, 495},
-                             .back = 0x0040C0,
-                             .fore = ui::kWhite,
-                             .points = 15.75};
-constexpr LabelSpec kBet{
-    .caption = "0", .rect = {4680, 4920, 975, 495}, .fore = kOrange, .points = 15.75};
-
-constexpr LabelSpec kLabel1{.caption = "Spin",
-                            .rect = {5400, 5640, 1215, 375},
-                            .back = kButtonPurple,
-                            .fore = kButtonText,
-                            .points = 11.25,
-                            .align = Align::Centre,
-                            .toolTip = kSpinTip,
-                            .clickable = true};
-constexpr LabelSpec kLabel5{.caption = "Spin",
-                            .rect = {2520, 5640, 1215, 375},
-                            .back = kButtonPurple,
-                            .fore = kButtonText,
-                            .points = 11.25,
-                            .align = Align::Centre,
-                            .visible = false,
-                            .toolTip = kSpinTip,
-                            .clickable = true};
-constexpr LabelSpec kLabel2{.caption = "+",
-                            .rect = {5760, 5040, 375, 375},
-                            .back = kOrange,
-                            .points = 12,
-                            .align = Align::Centre,
-                            .toolTip = "Clich here or press A key",
-                            .clickable = true};
-constexpr LabelSpec kLabel3{.caption = "-",
-                            .rect = {6240, 5040, 375, 375},
-                            .back = kOrange,
-                            .points = 12,
-                            .align = Align::Centre,
-                            .toolTip = "Clich here or press Z key",
-                            .clickable = true};
-constexpr LabelSpec kLabel4{.caption = "Stop",
-                            .rect = {5640, 2760, 975, 375},
-                            .back = 0x008000,
+constexpr LabelLayout kWin1{.caption = "0",
+                            .rect = {5040, 2770, 165, 345},
                             .fore = 0xC0FFC0,
                             .points = 12,
-                            .align = Align::Centre,
                             .visible = false,
-                            .toolTip = kStopTip,
-                            .clickable = true};
+                            .sizesToCaption = true};
 
-constexpr LabelSpec holdButton(ui::Twips left, std::string_view toolTip) {
+constexpr LabelLayout kCount{
+    .caption = "Credits", .rect = {4680, 3480, 1935, 495}, .back = 0xC0FFFF, .points = 15.75};
+constexpr LabelLayout kCredits{
+    .caption = "10", .rect = {4680, 3960, 1935, 495}, .fore = 0x00FFFF, .points = 15.75};
+constexpr LabelLayout kGiocata{.caption = "Bet",
+                               .rect = {4680, 4440, 1935, 495},
+                               .back = 0x0040C0,
+                               .fore = ui::kWhite,
+                               .points = 15.75};
+constexpr LabelLayout kBet{
+    .caption = "0", .rect = {4680, 4920, 975, 495}, .fore = kOrange, .points = 15.75};
+
+constexpr LabelLayout kLabel1{.caption = "Spin",
+                              .rect = {5400, 5640, 1215, 375},
+                              .back = kButtonPurple,
+                              .fore = kButtonText,
+                              .points = 11.25,
+                              .align = Align::Centre,
+                              .toolTip = kSpinTip,
+                              .clickable = true};
+constexpr LabelLayout kLabel5{.caption = "Spin",
+                              .rect = {2520, 5640, 1215, 375},
+                              .back = kButtonPurple,
+                              .fore = kButtonText,
+                              .points = 11.25,
+                              .align = Align::Centre,
+                              .visible = false,
+                              .toolTip = kSpinTip,
+                              .clickable = true};
+constexpr LabelLayout kLabel2{.caption = "+",
+                              .rect = {5760, 5040, 375, 375},
+                              .back = kOrange,
+                              .points = 12,
+                              .align = Align::Centre,
+                              .toolTip = "Clich here or press A key",
+                              .clickable = true};
+constexpr LabelLayout kLabel3{.caption = "-",
+                              .rect = {6240, 5040, 375, 375},
+                              .back = kOrange,
+                              .points = 12,
+                              .align = Align::Centre,
+                              .toolTip = "Clich here or press Z key",
+                              .clickable = true};
+constexpr LabelLayout kLabel4{.caption = "Stop",
+                              .rect = {5640, 2760, 975, 375},
+                              .back = 0x008000,
+                              .fore = 0xC0FFC0,
+                              .points = 12,
+                              .align = Align::Centre,
+                              .visible = false,
+                              .toolTip = kStopTip,
+                              .clickable = true};
+
+constexpr LabelLayout holdButton(ui::Twips left, std::string_view toolTip) {
     return {.caption = "Hold",
             .rect = {left, 5640, 495, 375},
             .back = 0x0000C0,
@@ -172,42 +172,42 @@ constexpr LabelSpec holdButton(ui::Twips left, std::string_view toolTip) {
             .toolTip = toolTip,
             .clickable = true};
 }
-constexpr std::array<LabelSpec, 3> kHold{{
+constexpr std::array<LabelLayout, 3> kHold{{
     holdButton(720, "Clich here or press 1 key"),
     holdButton(1320, "Clich here or press 2 key"),
     holdButton(1920, "Clich here or press 3 key"),
 }};
 
-constexpr LabelSpec kHolding{.caption = "",
-                             .rect = {120, 5640, 5175, 375},
-                             .back = ui::kBlack,
-                             .fore = 0x80FFFF,
-                             .points = 14.25};
+constexpr LabelLayout kHolding{.caption = "",
+                               .rect = {120, 5640, 5175, 375},
+                               .back = ui::kBlack,
+                               .fore = 0x80FFFF,
+                               .points = 14.25};
 
-constexpr PictureBoxSpec kPicture2{
+constexpr PictureBoxLayout kPicture2{
     .rect = {120, 1200, 6495, 5055}, .back = kPanelPurple, .visible = false};
-constexpr PictureBoxSpec kPicture1{
+constexpr PictureBoxLayout kPicture1{
     .rect = {360, 2400, 2415, 2535}, .back = kPanelPurple, .visible = false};
 constexpr ui::Rect kList1{360, 480, 1575, 1815};
-constexpr LabelSpec kLabel6{.caption = "Stop",
-                            .rect = {1200, 1920, 4215, 375},
-                            .back = kButtonPurple,
-                            .fore = kButtonText,
-                            .points = 11.25,
-                            .align = Align::Centre,
-                            .toolTip = kStopTip,
-                            .clickable = true};
+constexpr LabelLayout kLabel6{.caption = "Stop",
+                              .rect = {1200, 1920, 4215, 375},
+                              .back = kButtonPurple,
+                              .fore = kButtonText,
+                              .points = 11.25,
+                              .align = Align::Centre,
+                              .toolTip = kStopTip,
+                              .clickable = true};
 
-constexpr TimerSpec kRoll{.intervalMs = 1};
-constexpr TimerSpec kZavri{.intervalMs = 100};
-constexpr TimerSpec kVincite{.intervalMs = 100};
-constexpr TimerSpec kYouCan{.intervalMs = 100};
-constexpr TimerSpec kTry{.intervalMs = 150};
-constexpr TimerSpec kSuono{.intervalMs = 1000};
-constexpr TimerSpec kZavri2{.intervalMs = 100};
-constexpr TimerSpec kZavri3{.intervalMs = 100};
-constexpr TimerSpec kControllo{.intervalMs = 1000, .enabled = true};
-constexpr TimerSpec kPubli{.intervalMs = 2000, .enabled = true};
+constexpr TimerLayout kRoll{.intervalMs = 1};
+constexpr TimerLayout kZavri{.intervalMs = 100};
+constexpr TimerLayout kVincite{.intervalMs = 100};
+constexpr TimerLayout kYouCan{.intervalMs = 100};
+constexpr TimerLayout kTry{.intervalMs = 150};
+constexpr TimerLayout kSuono{.intervalMs = 1000};
+constexpr TimerLayout kZavri2{.intervalMs = 100};
+constexpr TimerLayout kZavri3{.intervalMs = 100};
+constexpr TimerLayout kControllo{.intervalMs = 1000, .enabled = true};
+constexpr TimerLayout kPubli{.intervalMs = 2000, .enabled = true};
 
 }  // namespace
 
@@ -221,17 +221,18 @@ void Form1::createControls() {
 
     for (int row = 1; row <= 3; ++row) {
         create(XX[row], "XX",
-               ImageSpec{.rect = {120, kGridRows[static_cast<std::size_t>(row - 1)], kTileSize,
-                                  kTileSize},
-                         .picture = DesignPicture::RowArrow},
+               ImageLayout{.rect = {120, kGridRows[static_cast<std::size_t>(row - 1)], kTileSize,
+                                    kTileSize},
+                           .picture = DesignPicture::RowArrow},
                row);
     }
     for (int t = 0; t < X.size(); ++t) {
-        create(X[t], "X",
-               ImageSpec{.rect = {kGridColumns[static_cast<std::size_t>(t % 3)],
-                                  kGridRows[static_cast<std::size_t>(t / 3)], kTileSize, kTileSize},
-                         .picture = DesignPicture::InitialTile},
-               t);
+        create(
+            X[t], "X",
+            ImageLayout{.rect = {kGridColumns[static_cast<std::size_t>(t % 3)],
+                                 kGridRows[static_cast<std::size_t>(t / 3)], kTileSize, kTileSize},
+                        .picture = DesignPicture::InitialTile},
+            t);
     }
     create(Num, "Num", kNum);
     create(Col1, "Col1", kColumnMarkers[0]);
@@ -241,12 +242,12 @@ void Form1::createControls() {
     for (int i = 0; i < Lett.size(); ++i) {
         const auto at = static_cast<std::size_t>(i);
         create(Lett[i], "Lett",
-               LabelSpec{.caption = kLetters[at],
-                         .rect = {kLetterLefts[at], 360, 615, 615},
-                         .back = kOrange,
-                         .fore = ui::kBlack,
-                         .points = 24,
-                         .align = Align::Centre},
+               LabelLayout{.caption = kLetters[at],
+                           .rect = {kLetterLefts[at], 360, 615, 615},
+                           .back = kOrange,
+                           .fore = ui::kBlack,
+                           .points = 24,
+                           .align = Align::Centre},
                i);
     }
     for (int i = 0; i < Game.size(); ++i) {
@@ -276,16 +277,16 @@ void Form1::createControls() {
     create(Picture2, "Picture2", kPicture2);
     create(Picture1, "Picture1", kPicture1, &Picture2);
     for (int t = 0; t < NN.size(); ++t) {
-        create(
-            NN[t], "NN",
-            LabelSpec{.caption = "0",
-                      .rect = {kValueColumns[static_cast<std::size_t>(t % 3)],
-                               kValueRows[static_cast<std::size_t>(t / 3)], kValueSize, kValueSize},
-                      .back = kOrange,
-                      .points = 24,
-                      .align = Align::Centre,
-                      .visible = false},
-            t, &Picture1);
+        create(NN[t], "NN",
+               LabelLayout{
+                   .caption = "0",
+                   .rect = {kValueColumns[static_cast<std::size_t>(t % 3)],
+                            kValueRows[static_cast<std::size_t>(t / 3)], kValueSize, kValueSize},
+                   .back = kOrange,
+                   .points = 24,
+                   .align = Align::Centre,
+                   .visible = false},
+               t, &Picture1);
     }
     create(List1, "List1", kList1, {"0-1-2", "3-4-5", "6-7-8"}, &Picture1);
     create(Label6, "Label6", kLabel6, -1, &Picture2);

@@ -38,11 +38,11 @@ void Form6::Timer2_Timer() {
 // The direction turns after the move, so the icon goes one step past an edge before it turns.
 void Form6::Timer1_Timer() {
     ShapeX += ShapeRight ? kIconStep : -kIconStep;
-    if (ShapeX > spec().inner.width - Shape1.width() || ShapeX < 0) {
+    if (ShapeX > layout().inner.width - Shape1.width() || ShapeX < 0) {
         ShapeRight = !ShapeRight;
     }
     ShapeY = static_cast<std::int16_t>(ShapeY + (ShapeDown != 0 ? kIconStep : -kIconStep));
-    if (ShapeY > spec().inner.height - Shape1.height() || ShapeY < 0) {
+    if (ShapeY > layout().inner.height - Shape1.height() || ShapeY < 0) {
         ShapeDown = static_cast<std::int16_t>(~ShapeDown);
     }
     Shape1.move(static_cast<ui::Twips>(ShapeX), ShapeY);
@@ -56,12 +56,12 @@ void Form6::Scroll_Timer() {
 
 void Form6::Timer3_Timer() {
     const ui::Twips left = Picture1.left() + kStripStep;
-    Picture1.setLeft(left > spec().outer.width ? -Picture1.width() : left);
+    Picture1.setLeft(left > layout().outer.width ? -Picture1.width() : left);
 }
 
 void Form6::Timer4_Timer() {
     const ui::Twips left = Picture2.left() - kStripStep;
-    Picture2.setLeft(left < -Picture2.width() ? spec().outer.width : left);
+    Picture2.setLeft(left < -Picture2.width() ? layout().outer.width : left);
 }
 
 }  // namespace quirvanto

@@ -64,17 +64,17 @@ bool Control::shownOnWindow() const {
     return container_ == nullptr || container_->shownOnWindow();
 }
 
-void Label::create(std::string_view name, int index, const LabelSpec& spec, PictureBox* container,
-                   TextMeasure& measure) {
-    Control::create(name, index, spec.rect, spec.visible, container);
-    caption_ = spec.caption;
-    fore_ = spec.fore;
-    back_ = spec.back;
-    points_ = spec.points;
-    align_ = spec.align;
-    toolTip_ = spec.toolTip;
-    clickable_ = spec.clickable;
-    sizesToCaption_ = spec.sizesToCaption;
+void Label::create(std::string_view name, int index, const LabelLayout& layout,
+                   PictureBox* container, TextMeasure& measure) {
+    Control::create(name, index, layout.rect, layout.visible, container);
+    caption_ = layout.caption;
+    fore_ = layout.fore;
+    back_ = layout.back;
+    points_ = layout.points;
+    align_ = layout.align;
+    toolTip_ = layout.toolTip;
+    clickable_ = layout.clickable;
+    sizesToCaption_ = layout.sizesToCaption;
     measure_ = &measure;
     fitToCaption();
 }

@@ -88,7 +88,7 @@ private:
     ControlView* view_ = nullptr;
 };
 
-struct LabelSpec {
+struct LabelLayout {
     std::string_view caption;
     Rect rect;
     std::optional<Colour> back;  // nothing: transparent
@@ -122,7 +122,7 @@ public:
 
 private:
     friend class Window;
-    void create(std::string_view name, int index, const LabelSpec& spec, PictureBox* container,
+    void create(std::string_view name, int index, const LabelLayout& layout, PictureBox* container,
                 TextMeasure& measure);
     void fitToCaption();
 
@@ -138,7 +138,7 @@ private:
     std::function<void()> onClick_;
 };
 
-struct ImageSpec {
+struct ImageLayout {
     Rect rect;
     std::optional<DesignPicture> picture;
     bool visible = true;
@@ -156,7 +156,7 @@ private:
     Picture picture_;
 };
 
-struct LineSpec {
+struct LineLayout {
     Twips x1 = 0;
     Twips y1 = 0;
     Twips x2 = 0;
@@ -169,14 +169,14 @@ struct LineSpec {
 class Line final : public Control {
 public:
     Line() : Control(ControlKind::Line) {}
-    [[nodiscard]] const LineSpec& spec() const { return spec_; }
+    [[nodiscard]] const LineLayout& layout() const { return layout_; }
 
 private:
     friend class Window;
-    LineSpec spec_;
+    LineLayout layout_;
 };
 
-struct PictureBoxSpec {
+struct PictureBoxLayout {
     Rect rect;
     Colour back = kBlack;
     bool visible = true;

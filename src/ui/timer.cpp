@@ -6,11 +6,11 @@
 
 namespace ui {
 
-void Timer::create(Window& owner, std::string_view name, const TimerSpec& spec) {
+void Timer::create(Window& owner, std::string_view name, const TimerLayout& layout) {
     owner_ = &owner;
     name_ = name;
-    intervalMs_ = spec.intervalMs;
-    enabled_ = spec.enabled;
+    intervalMs_ = layout.intervalMs;
+    enabled_ = layout.enabled;
     exists_ = true;
     if (!slot_) {
         slot_ = owner.services().scheduler.createSlot([this] { tick(); });

@@ -11,7 +11,7 @@ namespace ui {
 
 class Window;
 
-struct TimerSpec {
+struct TimerLayout {
     int intervalMs = 0;
     bool enabled = false;
 };
@@ -35,7 +35,7 @@ public:
 private:
     friend class Window;
     void setHandler(std::function<void()> handler) { onTick_ = std::move(handler); }
-    void create(Window& owner, std::string_view name, const TimerSpec& spec);
+    void create(Window& owner, std::string_view name, const TimerLayout& layout);
     void destroy();
     void arm();
     void tick();

@@ -2,8 +2,8 @@
 
 namespace ui {
 
-Window::Window(Application& app, WindowSpec spec, std::string_view name)
-    : app_(app), spec_(spec), name_(name) {
+Window::Window(Application& app, WindowLayout layout, std::string_view name)
+    : app_(app), layout_(layout), name_(name) {
     app_.add(*this);
 }
 
@@ -113,32 +113,32 @@ void Window::registerControl(Control& control) {
     controls_.push_back(&control);
 }
 
-void Window::create(Label& label, std::string_view name, const LabelSpec& spec, int index,
+void Window::create(Label& label, std::string_view name, const LabelLayout& layout, int index,
                     PictureBox* container) {
-    label.create(name, index, spec, container, services().measure);
+    label.create(name, index, layout, container, services().measure);
     registerControl(label);
 }
 
-void Window::create(Image& image, std::string_view name, const ImageSpec& spec, int index,
+void Window::create(Image& image, std::string_view name, const ImageLayout& layout, int index,
                     PictureBox* container) {
-    image.Control::create(name, index, spec.rect, spec.visible, container);
-    image.picture_ = spec.picture ? services().pictures.design(*spec.picture) : Picture{};
+    image.Control::create(name, index, layout.rect, layout.visible, container);
+    image.picture_ = layout.picture ? services().pictures.design(*layout.picture) : Picture{};
     registerControl(image);
 }
 
-void Window::create(Line& line, std::string_view name, const LineSpec& spec, int index,
+void Window::create(Line& line, std::string_view name, const LineLayout& layout, int index,
                     PictureBox* container) {
-    const Rect bounds{std::min(spec.x1, spec.x2), std::min(spec.y1, spec.y2),
-                      std::abs(spec.x2 - spec.x1), std::abs(spec.y2 - spec.y1)};
-    line.Control::create(name, index, bounds, spec.visible, container);
-    line.spec_ = spec;
+    const Rect bounds{std::min(layout.x1, layout.x2), std::min(layout.y1, layout.y2),
+                      std::abs(layout.x2 - layout.x1), std::abs(layout.y2 - layout.y1)};
+    line.Control::create(name, index, bounds, layout.visible, container);
+    line.layout_ = layout;
     registerControl(line);
 }
 
-void Window::create(PictureBox& box, std::string_view name, const PictureBoxSpec& spec,
+void Window::create(PictureBox& box, std::string_view name, const PictureBoxLayout& layout,
                     PictureBox* container) {
-    box.Control::create(name, -1, spec.rect, spec.visible, container);
-    box.back_ = spec.back;
+    box.Control::create(name, -1, layout.rect, layout.visible, container);
+    box.back_ = layout.back;
     registerControl(box);
 }
 
@@ -156,10 +156,10 @@ void Window::create(TextBox& text, std::string_view name, Rect rect, std::string
     registerControl(text);
 }
 
-void Window::create(Timer& timer, std::string_view name, const TimerSpec& spec,
+void Window::create(Timer& timer, std::string_view name, const TimerLayout& layout,
                     std::function<void()> onTick) {
     timer.setHandler(std::move(onTick));
-    timer.create(*this, name, spec);
+    timer.create(*this, name, layout);
     timers_.push_back(&timer);
 }
 

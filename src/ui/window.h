@@ -21,7 +21,7 @@ struct Size {
     Twips height = 0;
 };
 
-struct WindowSpec {
+struct WindowLayout {
     std::string_view caption;
     Size outer;  // frame and caption bar included, as the layouts give it
     Size inner;  // the client area, which the screen window is fixed to
@@ -48,13 +48,13 @@ public:
 // as long as the program: only Form_Load resets what it sets.
 class Window {
 public:
-    Window(Application& app, WindowSpec spec, std::string_view name);
+    Window(Application& app, WindowLayout layout, std::string_view name);
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
     virtual ~Window();
 
     [[nodiscard]] const std::string& name() const { return name_; }
-    [[nodiscard]] const WindowSpec& spec() const { return spec_; }
+    [[nodiscard]] const WindowLayout& layout() const { return layout_; }
     [[nodiscard]] bool loaded() const { return loaded_; }
     [[nodiscard]] bool isShown() const { return loaded_ && shown_; }
     // Controls in z-order, back to front, as the layout creates them.
@@ -95,19 +95,19 @@ protected:
     virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
     virtual void Form_KeyPress(int /*keyAscii*/) {}
 
-    void create(Label& label, std::string_view name, const LabelSpec& spec, int index = -1,
+    void create(Label& label, std::string_view name, const LabelLayout& layout, int index = -1,
                 PictureBox* container = nullptr);
-    void create(Image& image, std::string_view name, const ImageSpec& spec, int index = -1,
+    void create(Image& image, std::string_view name, const ImageLayout& layout, int index = -1,
                 PictureBox* container = nullptr);
-    void create(Line& line, std::string_view name, const LineSpec& spec, int index = -1,
+    void create(Line& line, std::string_view name, const LineLayout& layout, int index = -1,
                 PictureBox* container = nullptr);
-    void create(PictureBox& box, std::string_view name, const PictureBoxSpec& spec,
+    void create(PictureBox& box, std::string_view name, const PictureBoxLayout& layout,
                 PictureBox* container = nullptr);
     void create(ListBox& list, std::string_view name, Rect rect, std::vector<std::string> items,
                 PictureBox* container = nullptr);
     void create(TextBox& text, std::string_view name, Rect rect, std::string_view initial,
                 bool visible);
-    void create(Timer& timer, std::string_view name, const TimerSpec& spec,
+    void create(Timer& timer, std::string_view name, const TimerLayout& layout,
                 std::function<void()> onTick);
 
 private:
@@ -117,7 +117,7 @@ private:
     WindowHost* host();
 
     Application& app_;
-    WindowSpec spec_;
+    WindowLayout layout_;
     std::string name_;
     Window* owner_ = nullptr;
     bool loaded_ = false;

@@ -44,16 +44,18 @@ TEST_F(Layout, TheGridIsThreeRowsOfThreeWithMarkersDrawnThroughTheColumnMiddles)
     }
     const ui::Line* markers[] = {&m.Col1, &m.Col2, &m.Col3};
     for (int c = 0; c < 3; ++c) {
-        EXPECT_EQ(markers[c]->spec().x1, m.X[c].left() + m.X[c].width() / 2) << "column " << c;
-        EXPECT_LT(markers[c]->spec().y1, m.X[c].top());
-        EXPECT_GT(markers[c]->spec().y2, m.X[c + 6].top() + m.X[c + 6].height());
+        EXPECT_EQ(markers[c]->layout().x1, m.X[c].left() + m.X[c].width() / 2) << "column " << c;
+        EXPECT_LT(markers[c]->layout().y1, m.X[c].top());
+        EXPECT_GT(markers[c]->layout().y2, m.X[c + 6].top() + m.X[c + 6].height());
         EXPECT_GT(zOrder(*markers[c]), zOrder(m.X[c + 6]));
         EXPECT_EQ(m.XX[c + 1].top(), m.X[c * 3].top()) << "row arrow " << c + 1;
     }
     for (const ui::Control* control : m.controls()) {
         if (control->container() == nullptr) {
-            EXPECT_LE(control->left() + control->width(), m.spec().inner.width) << control->name();
-            EXPECT_LE(control->top() + control->height(), m.spec().inner.height) << control->name();
+            EXPECT_LE(control->left() + control->width(), m.layout().inner.width)
+                << control->name();
+            EXPECT_LE(control->top() + control->height(), m.layout().inner.height)
+                << control->name();
         }
     }
 }

@@ -150,19 +150,19 @@ public:
 protected:
     // The widget reaches one pen width past the line's ends so that a line of any width is whole.
     [[nodiscard]] QRect geometryOnWindow() const override {
-        const int pen = std::max(1, line_.spec().widthPixels);
+        const int pen = std::max(1, line_.layout().widthPixels);
         return toPixels(line_.rect()).adjusted(-pen, -pen, pen + 1, pen + 1);
     }
 
     void paintEvent(QPaintEvent*) override {
-        const LineSpec& spec = line_.spec();
-        const int pen = std::max(1, spec.widthPixels);
-        const int left = std::min(spec.x1, spec.x2);
-        const int top = std::min(spec.y1, spec.y2);
-        const QPoint from(toPixels(spec.x1 - left) + pen, toPixels(spec.y1 - top) + pen);
-        const QPoint to(toPixels(spec.x2 - left) + pen, toPixels(spec.y2 - top) + pen);
+        const LineLayout& layout = line_.layout();
+        const int pen = std::max(1, layout.widthPixels);
+        const int left = std::min(layout.x1, layout.x2);
+        const int top = std::min(layout.y1, layout.y2);
+        const QPoint from(toPixels(layout.x1 - left) + pen, toPixels(layout.y1 - top) + pen);
+        const QPoint to(toPixels(layout.x2 - left) + pen, toPixels(layout.y2 - top) + pen);
         QPainter painter(this);
-        painter.setPen(QPen(toQColor(spec.colour), pen, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(QPen(toQColor(layout.colour), pen, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(from, to);
     }
 

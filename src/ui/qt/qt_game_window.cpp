@@ -9,12 +9,12 @@
 namespace ui::qt {
 
 GameWindow::GameWindow(Window& window) : window_(window) {
-    const WindowSpec& spec = window.spec();
+    const WindowLayout& layout = window.layout();
     setWindowTitle(
-        QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size())));
-    setFixedSize(toPixels(spec.inner.width), toPixels(spec.inner.height));
+        QString::fromUtf8(layout.caption.data(), static_cast<qsizetype>(layout.caption.size())));
+    setFixedSize(toPixels(layout.inner.width), toPixels(layout.inner.height));
     QPalette background = palette();
-    background.setColor(QPalette::Window, toQColor(spec.back));
+    background.setColor(QPalette::Window, toQColor(layout.back));
     setPalette(background);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);

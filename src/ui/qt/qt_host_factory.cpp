@@ -56,15 +56,15 @@ class QtWindowHost final : public WindowHost {
 public:
     QtWindowHost(QtHostFactory& factory, Window& window)
         : factory_(factory), window_(window), widget_(new GameWindow(window)) {
-        const WindowSpec& spec = window.spec();
+        const WindowLayout& layout = window.layout();
         PictureSource& pictures = window.services().pictures;
-        if (spec.icon) {
-            const Picture icon = pictures.design(*spec.icon);
+        if (layout.icon) {
+            const Picture icon = pictures.design(*layout.icon);
             if (const auto* drawn = dynamic_cast<const QtPicture*>(icon.get())) {
                 widget_->setWindowIcon(QIcon(QPixmap::fromImage(drawn->image())));
             }
         }
-        if (spec.pointer == Pointer::Window) {
+        if (layout.pointer == Pointer::Window) {
             widget_->setCursor(
                 cursorOf(pictures.design(DesignPicture::WindowPointer), Qt::ArrowCursor));
         }
