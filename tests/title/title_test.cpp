@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "machine/form1.h"
@@ -17,28 +18,29 @@ namespace key = ui::key;
 constexpr int kLetterTickMs = 50;
 
 // Every position a control is given, as the screen would be told of it, and when.
-class PositionRecorder final : public ui::ControlView {
-public:
-    PositionRecorder(ui::Control& control, const testing_support::Rig& rig)
-        : control_(control), rig_(rig) {
-        control.setView(this);
+struct PositionRecorder final : ui::ControlView {
+    PositionRecorder(ui::Control& watched, const testing_support::Rig& clock)
+        : control(watched), rig(clock) {
+        watched.setView(this);
     }
     void controlChanged() override {
-        lefts.push_back(control_.left());
-        tops.push_back(control_.top());
-        times.push_back(rig_.now());
+        lefts.push_back(control.left());
+        tops.push_back(control.top());
+        times.push_back(rig.now());
     }
-    std::vector<ui::Twips> lefts;
-    std::vector<ui::Twips> tops;
+    const ui::Control& control;
+    const testing_support::Rig& rig;
+    std::vector<ui::Twips> lefts, tops;
     std::vector<std::int64_t> times;
-
-private:
-    const ui::Control& control_;
-    const testing_support::Rig& rig_;
 };
 
-class Title : public ::testing::Test {
-protected:
+using Places = std::vector<ui::Twips>;
+// `count` places of a recording from `from` on; the place after tick n is at index n - 1.
+Places slice(const Places& places, int from, int count) {
+    return Places(places.begin() + from, places.begin() + from + count);
+}
+
+struct Title : ::testing::Test {
     void insertCoins(int coins) {
         for (int c = 0; c < coins; ++c) {
             title.keyDown(key::kDigit5);  // a held key: each auto-repeat is one more key-down
@@ -52,10 +54,17 @@ protected:
     quirvanto::Form6& title = rig.program.form6();
 };
 
-TEST_F(Title, MachineTitleMachineTitleThenLeavingEndsTheProgramOnce) {
+// Machine, title, machine, title by "Game Over!", machine, title, then leaving with ESC.
+TEST_F(Title, CoinsContinueAndLeavingAnyNumberOfTimes) {
     rig.program.start();
     machine.requestClose();
-    EXPECT_TRUE(title.isShown());
+    for (int keypadDigit = key::kKeypad0; keypadDigit <= key::kKeypad0 + 9; ++keypadDigit) {
+        title.keyDown(keypadDigit);
+    }
+    title.keyPress('5');
+    title.keyDown(key::kDigit1);
+    title.AA[1].click();  // where the hidden continue prompt lies
+    EXPECT_TRUE(title.isShown() && rig.sound.names().empty()) << "nothing before a main-row 5";
 
     insertCoins(3);
     EXPECT_EQ(title.AA[2].caption(), "30");
@@ -65,64 +74,26 @@ TEST_F(Title, MachineTitleMachineTitleThenLeavingEndsTheProgramOnce) {
     EXPECT_TRUE(machine.isShown());
     EXPECT_EQ(machine.Credits.caption(), "30");
 
-    machine.requestClose();  // a new visit: no coins, no continue prompt
-    EXPECT_EQ(title.AA[2].caption(), "0");
+    machine.Credits.setCaption("0");
+    bool titleWhileMessageOpen = true;
+    rig.messages.onShow = [&](const std::string&) { titleWhileMessageOpen = title.loaded(); };
+    machine.Label1_Click();
+    EXPECT_EQ(rig.messages.shown, std::vector<std::string>{"Game Over!"});
+    EXPECT_FALSE(titleWhileMessageOpen) << "the title appears once the message is closed";
+    EXPECT_FALSE(machine.loaded());
+    EXPECT_EQ(title.AA[2].caption(), "0") << "a new visit: no coins, no continue prompt";
     EXPECT_FALSE(title.AA[1].visible());
-    insertCoins(1);
+    insertCoins(3277);  // amounts are 64-bit: a count past 32767 reaches the machine whole
     title.AA[1].click();
-    EXPECT_EQ(machine.Credits.caption(), "10");
+    EXPECT_EQ(machine.Credits.caption(), "32770");
     machine.requestClose();
     EXPECT_EQ(rig.terminator.quits, 0);
 
     insertCoins(1);
     title.keyPress(key::kEscape);
     EXPECT_EQ(rig.terminator.quits, 1);
-    const auto& windows = rig.program.windows();
-    EXPECT_TRUE(std::none_of(windows.begin(), windows.end(),
-                             [](const ui::Window* window) { return window->loaded(); }));
-}
-
-// Amounts are 64-bit: a count past 32767 reaches the machine whole.
-TEST_F(Title, CountsPastTheSixteenBitRangeReachTheMachineWhole) {
-    title.show();
-    insertCoins(3277);
-    title.AA[1].click();
-    EXPECT_EQ(machine.Credits.caption(), "32770");
-}
-
-TEST_F(Title, NothingButTheMainRowFiveInsertsAndNothingContinuesBeforeACoin) {
-    title.show();
-    for (int keypadDigit = key::kKeypad0; keypadDigit <= key::kKeypad0 + 9; ++keypadDigit) {
-        title.keyDown(keypadDigit);
-    }
-    title.keyPress('5');
-    title.keyDown(key::kDigit1);
-    title.AA[1].click();  // where the hidden continue prompt lies
-
-    EXPECT_EQ(title.AA[2].caption(), "0");
-    EXPECT_FALSE(title.AA[1].visible());
-    EXPECT_TRUE(rig.sound.names().empty());
-    EXPECT_TRUE(title.isShown());
-    EXPECT_FALSE(machine.loaded());
-}
-
-// The title appears once the message is closed; its close box then ends the game.
-TEST_F(Title, SpinWithNoCreditsIsGameOverAndLeadsToTheTitle) {
-    rig.program.start();
-    machine.Credits.setCaption("0");
-    machine.Bet.setCaption("3");
-    bool titleWhileMessageOpen = true;
-    rig.messages.onShow = [&](const std::string&) { titleWhileMessageOpen = title.loaded(); };
-    machine.Label1_Click();
-
-    EXPECT_EQ(rig.messages.shown, std::vector<std::string>{"Game Over!"});
-    EXPECT_FALSE(titleWhileMessageOpen);
-    EXPECT_FALSE(machine.loaded());
-    EXPECT_TRUE(title.isShown());
-    EXPECT_EQ(rig.sound.count("Roll1"), 0);
-    insertCoins(1);
-    title.requestClose();
-    EXPECT_EQ(rig.terminator.quits, 1);
+    EXPECT_TRUE(std::ranges::none_of(rig.program.windows(),
+                                     [](const ui::Window* window) { return window->loaded(); }));
 }
 
 // The machine's own variables are not reset by a visit to the title window: a roll cut off by
@@ -136,15 +107,14 @@ TEST_F(Title, ARollCutOffByClosingTheMachineShortensTheNextOne) {
     machine.requestClose();
     insertCoins(3);
     title.keyDown(key::kDigit1);
-    EXPECT_EQ(machine.StepCount, 50);
     EXPECT_EQ(machine.WinLines, 2);
     EXPECT_EQ(machine.TickerLine, 0);
 
     machine.Label2_Click();
     machine.Label1_Click();
-    rig.advance((241 - 50) * ui::kFastestTimerMs - 1);
+    fastTicks(241 - 50 - 1);
     EXPECT_EQ(rig.sound.count("Roll2"), 0);
-    rig.advance(1);
+    fastTicks(1);
     EXPECT_EQ(rig.sound.count("Roll2"), 1);
 }
 
@@ -181,66 +151,50 @@ TEST_F(Title, TheIconTurnsOneStepPastEachEdge) {
     fastTicks(4000);
 
     // From 4800 moving left: 0 at tick 240, -20 at tick 241, then back to the right.
-    EXPECT_EQ(std::vector(icon.lefts.begin() + 239, icon.lefts.begin() + 242),
-              (std::vector<ui::Twips>{0, -20, 0}));
+    EXPECT_EQ(slice(icon.lefts, 239, 3), (Places{0, -20, 0}));
     // From 2520 moving up: 0 at tick 126, -20 at tick 127, then back down.
-    EXPECT_EQ(std::vector(icon.tops.begin() + 125, icon.tops.begin() + 128),
-              (std::vector<ui::Twips>{0, -20, 0}));
+    EXPECT_EQ(slice(icon.tops, 125, 3), (Places{0, -20, 0}));
     // Every edge is passed by one step: the far ones at 6720 - 480 and 6015 - 480.
     const auto [minLeft, maxLeft] = std::minmax_element(icon.lefts.begin(), icon.lefts.end());
     const auto [minTop, maxTop] = std::minmax_element(icon.tops.begin(), icon.tops.end());
-    EXPECT_EQ(std::vector({*minLeft, *maxLeft, *minTop, *maxTop}),
-              (std::vector<ui::Twips>{-20, 6260, -20, 5540}));
+    EXPECT_EQ((Places{*minLeft, *maxLeft, *minTop, *maxTop}), (Places{-20, 6260, -20, 5540}));
 }
 
-TEST_F(Title, TheTickerRunsOutOnTheLeftAndComesBackAt6600) {
-    title.show();
-    const ui::Twips width = title.Holding.width();
-    ASSERT_GT(width, 6720);
-    const PositionRecorder ticker(title.Holding, rig);
-    // 10 a tick from 240: the line's last place on screen is the last one not left of -width.
-    const int onScreen = (240 + width) / 10;
-    fastTicks(onScreen + 2);
-
-    ASSERT_EQ(ticker.lefts.size(), static_cast<std::size_t>(onScreen + 2));
-    EXPECT_EQ(ticker.lefts.front(), 230);
-    EXPECT_EQ(std::vector(ticker.lefts.end() - 3, ticker.lefts.end()),
-              (std::vector<ui::Twips>{240 - 10 * onScreen, 6600, 6590}));
-}
-
+// The ticker line moves 10 a tick to the left from 240 and comes in again at 6600 once it has left.
 // The top strip moves 50 a tick to the right from 120 until it is past 6840, then comes in again
 // from -6495; the bottom one moves left until it is past -6495, then comes in from 6840.
-TEST_F(Title, TheStripsRunOppositeWaysAndWrapAtTheWindowEdges) {
+TEST_F(Title, TheTickerAndTheStripsScrollAndWrapAtTheWindowEdges) {
     title.show();
+    const PositionRecorder ticker(title.Holding, rig);
     const PositionRecorder top(title.Picture1, rig);
     const PositionRecorder bottom(title.Picture2, rig);
-    fastTicks(135 + 267);
+    // The line's last place on screen is the last one not left of -width.
+    const int onScreen = (240 + title.Holding.width()) / 10;
+    ASSERT_GT(onScreen, 400);
+    fastTicks(onScreen + 2);
 
-    EXPECT_EQ(std::vector(top.lefts.begin() + 133, top.lefts.begin() + 135),
-              (std::vector<ui::Twips>{6820, -6495}));
-    EXPECT_EQ(std::vector(top.lefts.begin() + 400, top.lefts.begin() + 402),
-              (std::vector<ui::Twips>{6805, -6495}));
-    EXPECT_EQ(std::vector(bottom.lefts.begin() + 131, bottom.lefts.begin() + 133),
-              (std::vector<ui::Twips>{-6480, 6840}));
-    EXPECT_EQ(std::vector(bottom.lefts.begin() + 398, bottom.lefts.begin() + 400),
-              (std::vector<ui::Twips>{-6460, 6840}));
+    EXPECT_EQ(slice(ticker.lefts, onScreen - 1, 3), (Places{240 - 10 * onScreen, 6600, 6590}));
+    EXPECT_EQ(slice(top.lefts, 133, 2), (Places{6820, -6495}));
+    EXPECT_EQ(slice(top.lefts, 400, 2), (Places{6805, -6495}));
+    EXPECT_EQ(slice(bottom.lefts, 131, 2), (Places{-6480, 6840}));
+    EXPECT_EQ(slice(bottom.lefts, 398, 2), (Places{-6460, 6840}));
 }
 
-TEST_F(Title, ANewVisitRestartsTheLettersButKeepsTheIconsDirections) {
+TEST_F(Title, ANewVisitRestartsTheLettersKeepsTheIconsWayAndTheCloseBoxEndsTheGame) {
     title.show();
     fastTicks(242);  // the icon has turned right at the left edge and down at the top
     letterTicks(20);
     insertCoins(1);
     title.keyDown(key::kDigit1);
     machine.requestClose();
-    EXPECT_EQ(title.Shape1.left(), 4800);
-    EXPECT_EQ(title.Shape1.top(), 2520);
+    EXPECT_EQ(std::pair(title.Shape1.left(), title.Shape1.top()), std::pair(4800, 2520));
 
     fastTicks(1);
-    EXPECT_EQ(title.Shape1.left(), 4820);
-    EXPECT_EQ(title.Shape1.top(), 2540);
+    EXPECT_EQ(std::pair(title.Shape1.left(), title.Shape1.top()), std::pair(4820, 2540));
     letterTicks(1);
     EXPECT_EQ(title.Lett[0].top(), 910);
+    title.requestClose();
+    EXPECT_EQ(rig.terminator.quits, 1) << "the close box ends the game";
 }
 
 }  // namespace
