@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <SDL_mixer.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "machine/form1.h"
+#include "media/design_pictures.h"
+#include "media/picture_files.h"
+#include "media/sdl_sound_player.h"
+#include "support/rig.h"
+#include "ui/qt/qt_picture.h"
+
+namespace {
+
+using quirvanto::PictureFiles;
+using quirvanto::SdlSoundPlayer;
+using ui::DesignPicture;
+
+// Puts into a folder a copy of a file from beside the program, and a broken file.
+void fill(const QTemporaryDir& folder, const char* from, const char* copy, const char* broken,
+          const char* brokenBytes) {
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QFileInfo(copy).path()));
+    ASSERT_TRUE(QFile::copy(from, folder.filePath(copy)));
+    QFile file(folder.filePath(broken));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(brokenBytes);
+}
+
+// A picture made once and then shared, shown at 32 x 32 and drawn at 64 x 64 so that it stays
+// crisp on a 2x screen.
+QImage sharedCrispImage(const std::function<ui::Picture()>& make) {
+    const ui::Picture picture = make();
+    EXPECT_EQ(make(), picture);
+    const auto* qtPicture = dynamic_cast<const ui::qt::QtPicture*>(picture.get());
+    const QImage image = qtPicture != nullptr ? qtPicture->image() : QImage();
+    EXPECT_EQ(image.deviceIndependentSize(), QSizeF(32, 32));
+    EXPECT_EQ(image.size(), QSize(64, 64));
+    return image;
+}
+
+// Each tile value has a face colour of its own. Each design picture is drawn without any file,
+// filled out and unlike the others; a pointer points with a visible part of itself.
+TEST(Pictures, EachIsMadeOnceCrispAndUnlikeTheOthers) {
+    PictureFiles pictures(".");
+    std::vector<QColor> faces;
+    for (int value = 1; value <= 9; ++value) {
+        SCOPED_TRACE(value);
+        const QImage tile = sharedCrispImage([&] { return pictures.file(std::to_string(value)); });
+        // The face at mid-height, left of the digit.
+        const QColor face = tile.pixelColor(tile.width() / 8, tile.height() / 2);
+        for (const QColor& other : faces) {
+            EXPECT_GT(std::hypot(face.red() - other.red(), face.green() - other.green(),
+                                 face.blue() - other.blue()),
+                      40.0);
+        }
+        faces.push_back(face);
+    }
+    PictureFiles withoutFiles("/nonexistent/quirvanto");
+    std::vector<QImage> drawn;
+    for (int which = static_cast<int>(DesignPicture::InitialTile);
+         which <= static_cast<int>(DesignPicture::Cherries); ++which) {
+        SCOPED_TRACE(which);
+        const auto design = static_cast<DesignPicture>(which);
+        const QImage image = sharedCrispImage([&] { return withoutFiles.design(design); });
+        const QImage alpha = image.convertToFormat(QImage::Format_Alpha8);
+        EXPECT_GT(std::count_if(alpha.constBits(), alpha.constBits() + alpha.sizeInBytes(),
+                                [](uchar opacity) { return opacity > 128; }),
+                  0.12 * alpha.sizeInBytes());
+        EXPECT_EQ(std::count(drawn.begin(), drawn.end(), image), 0);
+        drawn.push_back(image);
+        if (design == DesignPicture::ClickPointer || design == DesignPicture::WindowPointer) {
+            EXPECT_GT(qAlpha(image.pixel(quirvanto::pointerHotSpot(design) * 2)), 128);
+        }
+    }
+}
+
+TEST(Pictures, AMissingOrUndecodableTileFileGivesNoPicture) {
+    QTemporaryDir folder;
+    fill(folder, "Img/3.png", "Img/3.png", "Img/2.png", "\x89PNG but not really");
+    PictureFiles pictures(folder.path().toStdString());
+    for (const char* unusable : {"2", "7", "7", "3.png"}) {
+        EXPECT_EQ(pictures.file(unusable), nullptr) << unusable;
+    }
+    EXPECT_NE(pictures.file("3"), nullptr);
+    EXPECT_EQ(PictureFiles("/nonexistent/quirvanto").file("3"), nullptr);
+}
+
+TEST(Pictures, ATileWhosePictureIsMissingKeepsItsPictureButTakesTheValue) {
+    testing_support::Rig rig;
+    rig.pictures.missing = {"7"};
+    rig.program.start();
+    auto& machine = rig.program.form1();
+    machine.Label2_Click();
+    machine.Label1_Click();
+
+    const std::pair<int, const char*> ticks[] = {{3, "Img/3"}, {7, "Img/3"}, {9, "Img/9"}};
+    for (const auto& [drawn, picture] : ticks) {
+        SCOPED_TRACE(drawn);
+        // A roll tick that draws the value for tile 4, and no letter.
+        rig.random.pushDraw(4, 9);
+        rig.random.pushDraw(drawn - 1, 9);
+        rig.random.pushDraw(0, 10);
+        rig.advance(16);
+        EXPECT_EQ(testing_support::tagOf(machine.X[4].picture()), picture);
+        EXPECT_EQ(machine.NN[4].caption(), std::to_string(drawn));
+    }
+}
+
+// Every sound made at build time is loud without clipping and starts and ends without a click;
+// None, which only cuts off the sound playing, is near silent. A background sound is started
+// again by its window's timer, and a signal sounds again at the next event of its kind (letters
+// light 100 ms apart; the roll lasts 241 ticks of 16 ms): each ends before its next start, and a
+// background fills most of its period.
+TEST(Sounds, AreCleanAndEachEndsBeforeItsNextStart) {
+    constexpr double kNoRestart = 60000;  // a sound that nothing starts again soon after
+    const struct {
+        const char* name;
+        double periodMs;
+        double shortestMs;
+    } sounds[] = {{"Ladder", 5000, 2750},   {"HL", 2000, 1100},        {"WL", 800, 440},
+                  {"BL", 900, 495},         {"Horse", 1000, 550},      {"Meter", 1000, 550},
+                  {"Letter", 100, 0},       {"Bet", 150, 0},           {"Hold", 150, 0},
+                  {"Hold2", 100, 0},        {"Roll1", 241 * 16, 2500}, {"None", 50, 10},
+                  {"Roll2", kNoRestart, 0}, {"Nn", kNoRestart, 0},     {"Bingo", kNoRestart, 0},
+                  {"Win1", kNoRestart, 0},  {"Lose", kNoRestart, 0},   {"Ladder2", kNoRestart, 0},
+                  {"BL2", kNoRestart, 0},   {"Coin2", kNoRestart, 0}};
+    for (const auto& sound : sounds) {
+        SCOPED_TRACE(sound.name);
+        SDL_AudioSpec audio{};
+        Uint8* buffer = nullptr;
+        Uint32 bytes = 0;
+        const std::string path = std::string("Snd/") + sound.name + ".wav";
+        ASSERT_NE(SDL_LoadWAV(path.c_str(), &audio, &buffer, &bytes), nullptr);
+        const auto* first = reinterpret_cast<const std::int16_t*>(buffer);
+        const std::vector<std::int16_t> samples(first, first + bytes / 2);
+        SDL_FreeWAV(buffer);
+        ASSERT_EQ(audio.format, AUDIO_S16LSB);
+        ASSERT_FALSE(samples.empty());
+
+        const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
+        const double peakDbfs = 20.0 * std::log10(std::max({1, -*low, +*high}) / 32768.0);
+        const bool silent = std::string(sound.name) == "None";
+        EXPECT_GT(peakDbfs, silent ? -100.0 : -4.0);
+        EXPECT_LT(peakDbfs, silent ? -50.0 : -2.0);
+        EXPECT_LT(std::abs(samples.front()), 300);
+        EXPECT_LT(std::abs(samples.back()), 300);
+        const double lengthMs = 1000.0 * samples.size() / audio.channels / audio.freq;
+        EXPECT_LE(lengthMs, sound.periodMs);
+        EXPECT_GE(lengthMs, sound.shortestMs);
+    }
+}
+
+// The real sound player on SDL's dummy device, which plays in real time into nothing. What
+// the one mixing channel holds tells which sound is playing.
+class SoundPlayer : public ::testing::Test {
+protected:
+    void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    void TearDown() override { unsetenv("SDL_AUDIODRIVER"); }
+
+    // The size of a sound file once the mixer has converted it for the open device.
+    static Uint32 deviceBytesOf(const std::string& name) {
+        Mix_Chunk* chunk = Mix_LoadWAV(("Snd/" + name + ".wav").c_str());
+        const Uint32 bytes = chunk != nullptr ? chunk->alen : 0;
+        Mix_FreeChunk(chunk);
+        return bytes;
+    }
+
+    // The bytes of the sound on the channel, or 0 when nothing plays.
+    static Uint32 playingBytes() {
+        const Mix_Chunk* chunk = Mix_Playing(-1) != 0 ? Mix_GetChunk(0) : nullptr;
+        return chunk != nullptr ? chunk->alen : 0;
+    }
+};
+
+TEST_F(SoundPlayer, TheNewestSoundCutsOffTheOnePlaying) {
+    SdlSoundPlayer player(".");
+    ASSERT_TRUE(player.hasDevice());
+    ASSERT_NE(deviceBytesOf("Roll1"), deviceBytesOf("Bingo"));
+    for (const char* name : {"Roll1", "Bingo", "Roll1"}) {
+        player.play(name);
+        EXPECT_EQ(playingBytes(), deviceBytesOf(name)) << name;
+    }
+}
+
+TEST_F(SoundPlayer, AMissingSoundFolderOrAMissingOrBrokenFileLeavesTheSoundPlayingAlone) {
+    SdlSoundPlayer withoutFolder("/nonexistent/quirvanto");
+    ASSERT_TRUE(withoutFolder.hasDevice());
+    withoutFolder.play("Roll1");
+    EXPECT_EQ(playingBytes(), 0u);
+
+    QTemporaryDir folder;
+    fill(folder, "Snd/Bingo.wav", "Snd/Fanfare.wav", "Snd/Broken.wav", "RIFF1234WAVEnot a sound");
+    SdlSoundPlayer player(folder.path().toStdString());
+    player.play("Fanfare");
+    for (const char* unplayable : {"Broken", "Missing", "Fanfare.wav"}) {
+        player.play(unplayable);
+    }
+    EXPECT_EQ(playingBytes(), deviceBytesOf("Bingo"));
+}
+
+// Without a device the game is silent. alsa-lib complains on stderr while SDL looks for a
+// card that is not there; none of that reaches the player's terminal. On a machine with a card
+// the alsa case simply plays.
+TEST_F(SoundPlayer, WithoutAnAudioDeviceTheGameIsSilentAndPrintsNothing) {
+    for (const std::string driver : {"no-such-device", "alsa"}) {
+        SCOPED_TRACE(driver);
+        setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
+        testing::internal::CaptureStderr();
+        {
+            SdlSoundPlayer player(".");
+            EXPECT_TRUE(driver == "alsa" || !player.hasDevice());
+            player.play("Bet");
+        }
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    }
+}
+
+}  // namespace
