@@ -3,6 +3,7 @@
 #include <array>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "bonus/form2.h"
 #include "bonus/form3.h"
@@ -14,45 +15,41 @@
 namespace {
 
 using namespace machine_tests;
-using Evaluation = MachineTest;
 using Wheel = MachineTest;
-// Letters Held (field 5) and Skill chance (field 6) give up the win for a game on the letters.
-using LetterGames = MachineTest;
 
-// Spins with `bet` from 100 credits to `grid` (no 5 on it) and runs the evaluation's one tick.
-void evaluate(Machine& x, const Grid& grid, int bet) {
-    x.setMoney(100, bet);
-    x.spinAndLetters(grid, 1);
-    x.rig.sound.played.clear();
-    x.rig.advance(100);
-}
-
-TEST(Rows, EachRowPaysTheBetForAPairAndTwiceMoreForATripleIntoThePendingWin) {
+TEST(Rows, EachRowPaysTheBetForAPairAndTwiceMoreForATripleIntoThePendingWinShownWhole) {
     for (const auto& [grid, bet, win, lines] :
          {std::tuple{kTopTriple, 2, "6", 2}, std::tuple{Grid{1, 2, 3, 4, 9, 4, 6, 7, 8}, 3, "3", 1},
           std::tuple{Grid{2, 2, 2, 1, 3, 4, 8, 6, 8}, 1, "4", 3},
-          std::tuple{Grid{1, 2, 3, 1, 4, 6, 1, 7, 8}, 1, "0", 0}}) {
+          std::tuple{Grid{1, 2, 3, 1, 4, 6, 1, 7, 8}, 1, "0", 0},
+          std::tuple{kTopTriple, 40, "120", 2}}) {
         SCOPED_TRACE(std::string("win ") + win);
         Machine x;
-        evaluate(x, grid, bet);
+        x.setMoney(100, bet);
+        x.spinAndLetters(grid, 1);
+        x.rig.sound.played.clear();
+        x.rig.advance(100);  // the evaluation's one tick
         EXPECT_EQ(x.m.Win1.caption(), win);
+        EXPECT_EQ(x.m.Win1.left(), 5040);
+        EXPECT_EQ(x.m.Win1.width(), x.rig.measure.width(win, 12)) << "every digit shown";
         EXPECT_EQ(x.rig.sound.names(), std::vector<std::string>(lines, "Win1"));
         EXPECT_EQ(x.m.Credits.caption(), std::to_string(100 - bet)) << "credits untouched";
         EXPECT_EQ(x.readyButtonsShown(), lines == 0) << "nothing won: Spin is back at once";
     }
 }
 
-TEST_F(Evaluation, TheWinShowsWholeHoweverManyDigits) {
-    evaluate(*this, kTopTriple, 40);
-    ASSERT_EQ(m.Win1.caption(), "120");
-    EXPECT_EQ(m.Win1.left(), 5040);
-    EXPECT_EQ(m.Win1.width(), rig.measure.width("120", 12));
-}
-
+// Spin, "+" and "-" stay hidden from the end of the letters until the wheel's Stop: the supervisor
+// counts the moments before the evaluation and before the wheel's first step as busy too.
 TEST_F(Wheel, AWinBlinksThenTheLightRunsThroughTheFieldsUntilAStopOnLoseLosesTheWin) {
     setMoney(20, 2);
     spinAndLetters(kTopTriple, 1);
-    rig.advance(200);
+    m.Controllo_Timer();
+    EXPECT_FALSE(m.Label1.visible()) << "between the letters and the evaluation";
+    rig.advance(100);
+    ASSERT_FALSE(m.Try.enabled());
+    m.Controllo_Timer();
+    EXPECT_FALSE(m.Label1.visible()) << "between the win and the wheel's first step";
+    rig.advance(100);
     EXPECT_TRUE(m.Etic[1].visible() && m.Win1.visible());
     rig.advance(100);
     EXPECT_FALSE(m.Win1.visible() || m.Label4.visible());
@@ -83,7 +80,14 @@ TEST_F(Wheel, AWinBlinksThenTheLightRunsThroughTheFieldsUntilAStopOnLoseLosesThe
     EXPECT_TRUE(readyButtonsShown());
 }
 
-TEST_F(Wheel, SpaceStopsTheWheelWithoutAlsoStoppingThePanel) {
+// SPACE reaches the panel's Stop whenever the wheel's Stop is hidden; only a stop of the running
+// Skill chance pays, even with the last tile lit by a spin started during Letters Held.
+TEST_F(Wheel, SpaceStopsTheWheelThenThePanelAndAtRestPaysNothing) {
+    setMoney(10, 1);
+    m.Lett[8].setForeColour(ui::kWhite);
+    m.keyDown(ui::key::kSpace);
+    EXPECT_EQ(m.Credits.caption(), "10");
+
     lightWheelOn(6);
     m.keyDown(ui::key::kSpace);
     EXPECT_FALSE(m.Label4.visible());
@@ -103,69 +107,57 @@ TEST(WheelBonus, StopHandsTheWinToTheFieldsWindowAndTheMachineTakesNoKeys) {
         auto& p = x.rig.program;
         const std::array<const quirvanto::BonusWindow*, 5> bonus{&p.form2(), &p.form3(), &p.form4(),
                                                                  &p.form5(), &p.form7()};
-        for (std::size_t w = 0; w < bonus.size(); ++w) {
-            EXPECT_EQ(bonus[w]->isShown(), w == window) << "window " << w;
-        }
+        EXPECT_EQ(std::ranges::count_if(bonus, [](auto* w) { return w->isShown(); }), 1);
+        EXPECT_TRUE(bonus[window]->isShown());
         EXPECT_EQ(bonus[window]->Premio.caption(), "6");
         x.m.keyPress(ui::key::kEnter);
         EXPECT_EQ(x.m.Credits.caption(), "18");
     }
 }
 
-TEST_F(LetterGames, LettersHeldLightsATilePerDrawUntilADrawIsNoLargerThanTheLitCount) {
-    stopWheelOn(5);
-    EXPECT_EQ(litLetters(), 0) << "the letter run's tile is dark again";
-    for (const int draw : {5, 6, 2}) {
-        rig.random.pushDraw(draw, 9);
+TEST(LettersHeld, LightsATilePerDrawUntilADrawIsNoLargerThanTheLitCountOrLosesOnAFirstZero) {
+    using Sounds = std::vector<std::string>;
+    for (const auto& [draws, lit, sounds] :
+         {std::tuple{std::vector{5, 6, 2}, 3, Sounds(3, "Letter")},
+          std::tuple{std::vector{0}, 0, Sounds{"Lose"}},
+          std::tuple{std::vector{5, 0}, 0, Sounds{"Letter", "Lose"}}}) {
+        SCOPED_TRACE(testing::PrintToString(draws));
+        Machine x;
+        x.stopWheelOn(5);
+        EXPECT_EQ(x.litLetters(), 0) << "the letter run's tile is dark again";
+        for (const int draw : draws) {
+            x.rig.random.pushDraw(draw, 9);
+        }
+        x.rig.advance(100 * static_cast<int>(draws.size()) - 1);
+        EXPECT_TRUE(x.m.Zavri2.enabled()) << "a draw every 100 ms";
+        x.rig.advance(1);
+        EXPECT_FALSE(x.m.Zavri2.enabled());
+        EXPECT_EQ(x.litLetters(), lit);
+        EXPECT_EQ(x.m.Credits.caption(), "18");
+        EXPECT_EQ(x.rig.sound.names(), sounds);
     }
-    rig.advance(200);
-    EXPECT_EQ(litLetters(), 2);
-    rig.advance(100);
-    EXPECT_EQ(litLetters(), 3);
-    EXPECT_FALSE(m.Zavri2.enabled());
-    EXPECT_EQ(m.Credits.caption(), "18");
-    EXPECT_EQ(rig.sound.names(), std::vector<std::string>(3, "Letter"));
 }
 
-TEST_F(LetterGames, LettersHeldIsLostOnAFirstDrawOfZero) {
-    stopWheelOn(5);
-    m.Lett[4].setForeColour(ui::kWhite);
-    rig.random.pushDraw(0, 9);
-    rig.advance(100);
-    EXPECT_EQ(rig.sound.names(), std::vector<std::string>{"Lose"});
-    EXPECT_FALSE(m.Zavri2.enabled());
-    EXPECT_EQ(litLetters(), 0);
-}
-
-TEST_F(LetterGames, SkillChanceStoppedOnTheLastTileLightsTheRowAndPays27TimesTheBet) {
-    stopWheelOn(6);
-    EXPECT_EQ(m.Win1.caption(), "0");
-    rig.random.pushDraw(2, 9);
-    rig.random.pushDraw(8, 9);
-    rig.advance(200);
-    ASSERT_EQ(litLetters(), 1);
-    m.Label6.click();
-    EXPECT_EQ(m.Credits.caption(), "72");
-    EXPECT_EQ(litLetters(), 9);
-    EXPECT_EQ(rig.sound.count("Bingo"), 18);
-    EXPECT_FALSE(m.Picture2.visible() || m.Zavri3.enabled());
-}
-
-TEST_F(LetterGames, AnyOtherStopPaysNothing) {
-    // A spin started during Letters Held can leave the last tile lit on its own, and SPACE
-    // reaches the panel's Stop whenever the wheel's Stop is hidden.
-    setMoney(10, 1);
-    m.Lett[8].setForeColour(ui::kWhite);
-    m.keyDown(ui::key::kSpace);
-    EXPECT_EQ(m.Credits.caption(), "10");
-
-    stopWheelOn(6);
-    rig.random.pushDraw(3, 9);
-    rig.advance(100);
-    m.Label6.click();
-    rig.advance(500);
-    EXPECT_EQ(m.Credits.caption(), "18");
-    EXPECT_EQ(litLetters(), 1) << "the flicker has stopped on the tile it showed";
+// Skill chance lights one tile at a time until its Stop; a stop on the last tile lights the row and
+// pays 27 times the bet, any other stop pays nothing.
+TEST(SkillChance, AStopOnTheLastTileLightsTheRowAndPays27TimesTheBet) {
+    for (const auto& [draws, credits, lit] :
+         {std::tuple{std::vector{2, 8}, "72", 9}, std::tuple{std::vector{3}, "18", 1}}) {
+        SCOPED_TRACE(std::string("credits ") + credits);
+        Machine x;
+        x.stopWheelOn(6);
+        EXPECT_EQ(x.m.Win1.caption(), "0");
+        for (const int draw : draws) {
+            x.rig.random.pushDraw(draw, 9);
+        }
+        x.rig.advance(100 * static_cast<int>(draws.size()));
+        x.m.Label6.click();
+        x.rig.advance(500);
+        EXPECT_EQ(x.m.Credits.caption(), credits);
+        EXPECT_EQ(x.litLetters(), lit) << "the flicker has stopped on what it showed";
+        EXPECT_EQ(x.rig.sound.count("Bingo"), lit == 9 ? 18 : 0);
+        EXPECT_FALSE(x.m.Picture2.visible() || x.m.Zavri3.enabled());
+    }
 }
 
 }  // namespace
