@@ -71,16 +71,11 @@ struct Machine {
         rig.advance(100 + 200 + 150 * (position + 1));
         rig.sound.played.clear();
     }
-    void stopWheelOn(int position) {
-        lightWheelOn(position);
-        m.Label4.click();
-    }
 
     [[nodiscard]] Grid values() const {
         Grid result{};
-        for (int t = 0; t < 9; ++t) {
-            result[static_cast<std::size_t>(t)] = std::stoi(m.NN[t].caption());
-        }
+        std::transform(m.NN.begin(), m.NN.end(), result.begin(),
+                       [](const ui::Label& value) { return std::stoi(value.caption()); });
         return result;
     }
 

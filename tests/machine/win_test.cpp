@@ -16,6 +16,8 @@ namespace {
 
 using namespace machine_tests;
 using Wheel = MachineTest;
+using Supervisor = MachineTest;
+using Ticker = MachineTest;
 
 TEST(Rows, EachRowPaysTheBetForAPairAndTwiceMoreForATripleIntoThePendingWinShownWhole) {
     for (const auto& [grid, bet, win, lines] :
@@ -80,20 +82,13 @@ TEST_F(Wheel, AWinBlinksThenTheLightRunsThroughTheFieldsUntilAStopOnLoseLosesThe
     EXPECT_TRUE(readyButtonsShown());
 }
 
-// SPACE reaches the panel's Stop whenever the wheel's Stop is hidden; only a stop of the running
+// SPACE reaches the panel's Stop whenever the wheel's Stop is hidden. Only a stop of the running
 // Skill chance pays, even with the last tile lit by a spin started during Letters Held.
-TEST_F(Wheel, SpaceStopsTheWheelThenThePanelAndAtRestPaysNothing) {
+TEST_F(Wheel, SpaceAtRestPaysNothing) {
     setMoney(10, 1);
     m.Lett[8].setForeColour(ui::kWhite);
     m.keyDown(ui::key::kSpace);
     EXPECT_EQ(m.Credits.caption(), "10");
-
-    lightWheelOn(6);
-    m.keyDown(ui::key::kSpace);
-    EXPECT_FALSE(m.Label4.visible());
-    EXPECT_TRUE(m.Picture2.visible() && m.Zavri3.enabled()) << "the panel's Stop did not run";
-    m.keyDown(ui::key::kSpace);
-    EXPECT_FALSE(m.Picture2.visible() || m.Zavri3.enabled());
 }
 
 TEST(WheelBonus, StopHandsTheWinToTheFieldsWindowAndTheMachineTakesNoKeys) {
@@ -103,7 +98,8 @@ TEST(WheelBonus, StopHandsTheWinToTheFieldsWindowAndTheMachineTakesNoKeys) {
     for (const auto& [position, window] : kFields) {
         SCOPED_TRACE("position " + std::to_string(position));
         Machine x;
-        x.stopWheelOn(position);
+        x.lightWheelOn(position);
+        x.m.Label4.click();
         auto& p = x.rig.program;
         const std::array<const quirvanto::BonusWindow*, 5> bonus{&p.form2(), &p.form3(), &p.form4(),
                                                                  &p.form5(), &p.form7()};
@@ -115,49 +111,67 @@ TEST(WheelBonus, StopHandsTheWinToTheFieldsWindowAndTheMachineTakesNoKeys) {
     }
 }
 
-TEST(LettersHeld, LightsATilePerDrawUntilADrawIsNoLargerThanTheLitCountOrLosesOnAFirstZero) {
-    using Sounds = std::vector<std::string>;
-    for (const auto& [draws, lit, sounds] :
-         {std::tuple{std::vector{5, 6, 2}, 3, Sounds(3, "Letter")},
-          std::tuple{std::vector{0}, 0, Sounds{"Lose"}},
-          std::tuple{std::vector{5, 0}, 0, Sounds{"Letter", "Lose"}}}) {
-        SCOPED_TRACE(testing::PrintToString(draws));
+// Letters Held (field 5) lights a tile per draw, a draw every 100 ms, until a draw is no larger
+// than the lit count, and is lost on a draw of 0. Skill chance (field 6) lights one drawn tile at a
+// time until its Stop (SPACE, once the wheel's Stop is gone): a stop on the last tile lights the
+// row and pays 27 times the bet, any other stop pays nothing. Either game takes the win of 6 it was
+// played for.
+TEST(LetterGames, PlayForTheWinOnTheLetterTiles) {
+    for (const auto& [field, draws, lit, credits, lastSound] :
+         {std::tuple{5, std::vector{5, 6, 2}, 3, "18", "Letter"},
+          std::tuple{5, std::vector{0}, 0, "18", "Lose"},
+          std::tuple{5, std::vector{5, 0}, 0, "18", "Lose"},
+          std::tuple{6, std::vector{2, 8}, 9, "72", "Bingo"},
+          std::tuple{6, std::vector{3}, 1, "18", "Letter"}}) {
+        SCOPED_TRACE("field " + std::to_string(field) + ", draws " + testing::PrintToString(draws));
         Machine x;
-        x.stopWheelOn(5);
+        x.lightWheelOn(field);
+        x.m.keyDown(ui::key::kSpace);  // the wheel's Stop, not also the panel's
         EXPECT_EQ(x.litLetters(), 0) << "the letter run's tile is dark again";
-        for (const int draw : draws) {
-            x.rig.random.pushDraw(draw, 9);
-        }
-        x.rig.advance(100 * static_cast<int>(draws.size()) - 1);
-        EXPECT_TRUE(x.m.Zavri2.enabled()) << "a draw every 100 ms";
-        x.rig.advance(1);
-        EXPECT_FALSE(x.m.Zavri2.enabled());
-        EXPECT_EQ(x.litLetters(), lit);
-        EXPECT_EQ(x.m.Credits.caption(), "18");
-        EXPECT_EQ(x.rig.sound.names(), sounds);
-    }
-}
-
-// Skill chance lights one tile at a time until its Stop; a stop on the last tile lights the row and
-// pays 27 times the bet, any other stop pays nothing.
-TEST(SkillChance, AStopOnTheLastTileLightsTheRowAndPays27TimesTheBet) {
-    for (const auto& [draws, credits, lit] :
-         {std::tuple{std::vector{2, 8}, "72", 9}, std::tuple{std::vector{3}, "18", 1}}) {
-        SCOPED_TRACE(std::string("credits ") + credits);
-        Machine x;
-        x.stopWheelOn(6);
         EXPECT_EQ(x.m.Win1.caption(), "0");
         for (const int draw : draws) {
             x.rig.random.pushDraw(draw, 9);
         }
-        x.rig.advance(100 * static_cast<int>(draws.size()));
-        x.m.Label6.click();
+        x.rig.advance(100 * static_cast<int>(draws.size()) - 1);
+        EXPECT_TRUE(x.m.Zavri2.enabled() || x.m.Zavri3.enabled()) << "a draw every 100 ms";
+        x.rig.advance(1);
+        x.m.keyDown(ui::key::kSpace);  // the Skill chance panel's Stop
         x.rig.advance(500);
+        EXPECT_FALSE(x.m.Zavri2.enabled() || x.m.Zavri3.enabled() || x.m.Picture2.visible());
+        EXPECT_EQ(x.litLetters(), lit) << "no tile flickers on";
         EXPECT_EQ(x.m.Credits.caption(), credits);
-        EXPECT_EQ(x.litLetters(), lit) << "the flicker has stopped on what it showed";
-        EXPECT_EQ(x.rig.sound.count("Bingo"), lit == 9 ? 18 : 0);
-        EXPECT_FALSE(x.m.Picture2.visible() || x.m.Zavri3.enabled());
+        EXPECT_EQ(x.rig.sound.names().back(), lastSound);
     }
+}
+
+TEST_F(Supervisor, WaitsWhileTheSkillChancePanelIsShownThenBringsSpinBack) {
+    m.Label1.setVisible(false);
+    m.Picture2.setVisible(true);
+    rig.advance(3000);
+    EXPECT_FALSE(m.Label1.visible());
+    m.Picture2.setVisible(false);
+    rig.advance(1000);
+    EXPECT_TRUE(m.Label1.visible());
+}
+
+// Every two seconds the ticker shows its next line and draws four colours for the pay labels.
+TEST_F(Ticker, ShowsItsNineLinesInTurnAndRecoloursThePayLabelsUnlessADrawnColourIsBlack) {
+    m.Publi.setEnabled(true);
+    for (const int colour : {9, 10, 12, 14, 1, 2, 0, 3}) {
+        rig.random.pushDraw(colour, 15);
+    }
+    std::vector<std::string> lines;
+    std::vector<std::pair<ui::Colour, ui::Colour>> colours;
+    for (int i = 0; i < 10; ++i) {
+        rig.advance(2000);
+        lines.push_back(m.Holding.caption());
+        colours.emplace_back(m.Etic[0].foreColour(), m.Etic[4].foreColour());
+    }
+    EXPECT_EQ(lines[1], "Quirvanto 1.00");
+    EXPECT_EQ(lines[8], "All rights reserved");
+    EXPECT_EQ(lines[9], lines[0]) << "after line 8 comes line 0";
+    EXPECT_EQ(colours[0], std::pair(0xFF0000U, 0x00FFFFU)) << "the first and fourth colours drawn";
+    EXPECT_EQ(colours[1], colours[0]) << "a black draw leaves every colour";
 }
 
 }  // namespace
