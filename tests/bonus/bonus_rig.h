@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "bonus/form2.h"
 #include "bonus/form3.h"
 #include "bonus/form4.h"
@@ -16,15 +12,16 @@
 
 namespace bonus_tests {
 
+using Texts = std::vector<std::string>;
+using Rows = std::vector<int>;
+
 // The machine on screen and a bonus window opened as the wheel opens it: loaded, shown, the
 // pending win copied into Premio, the machine taking no input. Every (re)opened window shows "0"
-// until the stake is copied. The sounds recorded start after the one Form_Load plays.
+// until the stake is copied. The sounds and messages recorded start after Form_Load.
 class BonusTest : public ::testing::Test {
 protected:
-    void SetUp() override { machine.show(); }
-
-    void open(quirvanto::BonusWindow& form, std::string_view stake,
-              std::string_view credits = "10") {
+    void open(quirvanto::BonusWindow& form, std::string_view stake, std::string_view credits) {
+        machine.show();
         machine.Credits.setCaption(credits);
         machine.Win1.setCaption(stake);
         form.load();
@@ -33,10 +30,16 @@ protected:
         form.Premio.setCaption(machine.Win1.caption());
         machine.setTakesInput(false);
         rig.sound.played.clear();
+        rig.messages.shown.clear();
     }
 
-    [[nodiscard]] std::string credits() const { return machine.Credits.caption(); }
-    [[nodiscard]] std::vector<std::string> sounds() const { return rig.sound.names(); }
+    // The game is over: its window is closed, the credits are final and these sounds were played.
+    void expectEnded(const quirvanto::BonusWindow& form, std::string_view paid,
+                     const Texts& sounds) {
+        EXPECT_FALSE(form.loaded());
+        EXPECT_EQ(machine.Credits.caption(), paid);
+        EXPECT_EQ(rig.sound.names(), sounds);
+    }
 
     testing_support::Rig rig;
     quirvanto::Form1& machine = rig.program.form1();
@@ -47,14 +50,13 @@ protected:
     quirvanto::Form7& doubleZavri = rig.program.form7();
 };
 
-// Index of the one marker on show, or -1.
+// The rows whose marker is on show, top to bottom.
 template <typename Markers>
-int shownMarker(const Markers& markers) {
-    int shown = -1;
+Rows shownMarkers(const Markers& markers) {
+    Rows shown;
     for (int i = 0; i < Markers::size(); ++i) {
         if (markers[i].visible()) {
-            EXPECT_EQ(shown, -1) << "two markers on show";
-            shown = i;
+            shown.push_back(i);
         }
     }
     return shown;

@@ -12,53 +12,40 @@ protected:
     }
 };
 
-TEST_F(HorseRacingTest, YouPassingTheFinishLinePaysTheStakeOnceWhateverTicksDuringTheMessage) {
+// Space held down gives one Go! per repeat, and every Go! draws the opponents' next interval,
+// restarting their countdown. The race stops before its end message: one still running while the
+// player reads it would end again with "Horse A". The second race starts again from the gate.
+TEST_F(HorseRacingTest, TheFirstPastTheFinishLineWinsAndOnlyYourWinPaysTheStake) {
+    rig.messages.onShow = [&](const std::string&) { rig.advance(5000); };
     open(horses, "5", "20");
     for (int repeat = 0; repeat < 27; ++repeat) {
         nextGo(200);
         horses.keyDown(ui::key::kSpace);
     }
-    EXPECT_EQ(horses.Label1.left(), 5520) << "Space held down: one Go! per repeat";
-
+    EXPECT_EQ(horses.Label1.left(), 5520);
     rig.advance(90);
     nextGo(100, 1200);
-    horses.Label4.click();
-    EXPECT_TRUE(horses.loaded()) << "5620 is on the line, not past it";
+    horses.Label4.click();  // 5620 is on the finish line, not past it
     rig.random.pushDraw(4, 5);
     rig.random.pushDraw(4, 5);
     rig.advance(1199);
-    EXPECT_EQ(horses.Label2.left(), 120) << "the Go! restarted the opponents' countdown";
+    EXPECT_EQ(horses.Label2.left(), 120);
     rig.advance(1);
     EXPECT_EQ(horses.Label2.left(), 720);
-
-    ui::Twips horseADuringMessage = 0;
-    rig.messages.onShow = [&](const std::string&) {
-        rig.advance(5000);
-        horseADuringMessage = horses.Label2.left();
-    };
     nextGo(100, 16);
     horses.Label4.click();
-    EXPECT_EQ(rig.messages.shown, std::vector<std::string>{"You Win 5 bets"});
-    EXPECT_EQ(horseADuringMessage, 720) << "the race stopped before the message";
-    EXPECT_EQ(credits(), "25");
-    EXPECT_FALSE(horses.loaded());
-    EXPECT_EQ(sounds(), (std::vector<std::string>{"Horse", "None"}));
-}
+    EXPECT_EQ(rig.messages.shown, Texts{"You Win 5 bets"});
+    expectEnded(horses, "25", {"Horse", "None"});
 
-TEST_F(HorseRacingTest, WithNoClickHorseAWinsAndNothingIsPaid) {
     open(horses, "5", "20");
-    for (int tick = 0; tick < 10; ++tick) {
-        rig.random.pushDraw(tick == 0 ? 0 : 4, 5);  // A: 300 once, then 600
-        rig.random.pushDraw(tick == 0 ? 0 : 4, 5);  // B: 100 once, then 200
+    for (int draw = 0; draw < 20; ++draw) {
+        rig.random.pushDraw(draw < 2 ? 0 : 4, 5);  // A 300 and B 100 once, then 600 and 200
     }
     rig.advance(999);
     EXPECT_EQ(horses.Label3.left(), 120 + 100 + 8 * 200);
-    rig.messages.onShow = [&](const std::string&) { rig.advance(3000); };
     rig.advance(1);  // A reaches 120 + 300 + 9 * 600, past the line
-    EXPECT_EQ(rig.messages.shown, std::vector<std::string>{"Horse A"});
-    EXPECT_EQ(credits(), "20");
-    EXPECT_FALSE(horses.loaded());
-    EXPECT_EQ(sounds(), (std::vector<std::string>{"Horse", "None"}));
+    EXPECT_EQ(rig.messages.shown, Texts{"Horse A"});
+    expectEnded(horses, "20", {"Horse", "None"});
 }
 
 }  // namespace
