@@ -49,8 +49,8 @@ public:
     bool unloadOnSpin = false;
     std::vector<int> keysDown;
     std::vector<int> keysPressed;
-    std::function<void()> onFast;
-    std::function<void()> onSlow;
+    std::function<void()> onFast = [] {};
+    std::function<void()> onSlow = [] {};
 
 protected:
     void createControls() override {
@@ -88,16 +88,8 @@ protected:
                 .fore = ui::kWhite,
                 .points = 12,
                 .sizesToCaption = true});
-        create(Fast, "Fast", {.intervalMs = 1, .enabled = false}, [this] {
-            if (onFast) {
-                onFast();
-            }
-        });
-        create(Slow, "Slow", {.intervalMs = 100, .enabled = false}, [this] {
-            if (onSlow) {
-                onSlow();
-            }
-        });
+        create(Fast, "Fast", {.intervalMs = 1, .enabled = false}, [this] { onFast(); });
+        create(Slow, "Slow", {.intervalMs = 100, .enabled = false}, [this] { onSlow(); });
     }
     void Form_Load() override { ++loads; }
     void Form_Unload() override { ++unloads; }

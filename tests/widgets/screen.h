@@ -2,9 +2,9 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPolygon>
 #include <QTest>
 #include <QWidget>
-#include <ostream>
 
 #include "support/rig.h"
 #include "support/test_window.h"
@@ -13,11 +13,6 @@
 #include "ui/qt/qt_look.h"
 #include "ui/qt/qt_picture.h"
 #include "ui/qt/qt_text_measure.h"
-
-// Failed expectations on Qt texts print the text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace widget_tests {
 
@@ -32,19 +27,12 @@ public:
     [[nodiscard]] ui::Picture file(std::string_view) override { return nullptr; }
     [[nodiscard]] ui::Picture design(ui::DesignPicture which) override {
         QImage image(32, 32, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        switch (which) {
-            case ui::DesignPicture::ClickPointer:
-                painter.fillRect(10, 2, 4, 28, Qt::red);
-                break;
-            case ui::DesignPicture::WindowPointer:
-                painter.fillRect(0, 2, 4, 28, Qt::blue);
-                break;
-            default:
-                painter.fillRect(image.rect(), Qt::magenta);
+        image.fill(Qt::magenta);
+        const bool click = which == ui::DesignPicture::ClickPointer;
+        if (click || which == ui::DesignPicture::WindowPointer) {
+            image.fill(Qt::transparent);
+            QPainter(&image).fillRect(click ? 10 : 0, 2, 4, 28, click ? Qt::red : Qt::blue);
         }
-        painter.end();
         return std::make_shared<ui::qt::QtPicture>(image);
     }
 };
@@ -71,15 +59,17 @@ struct Screen {
     return image.scaled(window.size());
 }
 
-// How many pixels of a region have exactly this colour.
-[[nodiscard]] inline int countColour(const QImage& image, QRect region, QColor colour) {
-    int count = 0;
+// The pixels of a region that have exactly this colour.
+[[nodiscard]] inline QPolygon pixelsOf(const QImage& image, QRect region, QColor colour) {
+    QPolygon pixels;
     for (int y = region.top(); y <= region.bottom(); ++y) {
         for (int x = region.left(); x <= region.right(); ++x) {
-            count += image.pixelColor(x, y) == colour ? 1 : 0;
+            if (image.pixelColor(x, y) == colour) {
+                pixels.append({x, y});
+            }
         }
     }
-    return count;
+    return pixels;
 }
 
 // Shows the test window (form) and waits until the platform has exposed it; second is another

