@@ -13,7 +13,7 @@ namespace {
 using namespace machine_tests;
 using Layout = MachineTest;
 
-TEST_F(Layout, TheMachineOpensReadyWithTenCreditsNoBetAndDarkLettersAboveItsWheel) {
+TEST_F(Layout, TheMachineOpensWithTenCreditsNoBetDarkLettersAndItsGridInPlace) {
     EXPECT_EQ(m.Credits.caption() + "/" + m.Bet.caption() + "/" + m.Num.caption(), "10/0/1");
     const ui::Control* hidden[] = {&m.Label4,   &m.Label5, &m.Win1,  &m.Etic[1],
                                    &m.Picture2, &m.Col1,   &m.Scelta};
@@ -31,11 +31,9 @@ TEST_F(Layout, TheMachineOpensReadyWithTenCreditsNoBetAndDarkLettersAboveItsWhee
               "QUIRVANTO,Horse racing,Ladder,High or Low,Double Bet,Lose,Letters Held,"
               "Skill chance,Lose,Lose,Lose,Double Zavri,Lose");
     EXPECT_EQ(litLetters(), 0);
-}
 
-// Tiles in three rows of three, row arrows beside the rows, the Hold markers drawn over the
-// tiles through the column middles, and every control inside the window.
-TEST_F(Layout, TheGridIsThreeRowsOfThreeWithMarkersDrawnThroughTheColumnMiddles) {
+    // Tiles in three rows of three, row arrows beside the rows, the Hold markers drawn over the
+    // tiles through the column middles, and every control inside the window.
     const auto& controls = m.controls();
     const auto zOrder = [&](const ui::Control& c) { return std::ranges::find(controls, &c); };
     for (int t = 0; t < 9; ++t) {

@@ -49,18 +49,12 @@ struct Machine {
         }
     }
 
-    // A player's Spin with the roll scripted, run until the reels stop.
-    void spinTo(const Grid& grid, int letters) {
+    // A player's Spin with the roll scripted, then the letter run of `letters` tiles (it ends
+    // after letters + 1 ticks, or at once for 0): EndSpin has run when this returns.
+    void spinAndLetters(const Grid& grid, int letters) {
         queueRoll(grid, letters);
         m.Label1.click();
-        rig.advance(kRollMs);
-    }
-
-    // Spin, reels, then the letter run of `letters` tiles (it ends after letters + 1 ticks, or at
-    // once for 0): EndSpin has run when this returns.
-    void spinAndLetters(const Grid& grid, int letters) {
-        spinTo(grid, letters);
-        rig.advance(100 * (letters == 0 ? 1 : letters + 1));
+        rig.advance(kRollMs + 100 * (letters == 0 ? 1 : letters + 1));
     }
 
     // A top-row triple with bet 2 (the win is 6, credits 18), run until the wheel's light stands

@@ -119,6 +119,7 @@ TEST(WheelBonus, StopHandsTheWinToTheFieldsWindowAndTheMachineTakesNoKeys) {
 TEST(LetterGames, PlayForTheWinOnTheLetterTiles) {
     for (const auto& [field, draws, lit, credits, lastSound] :
          {std::tuple{5, std::vector{5, 6, 2}, 3, "18", "Letter"},
+          std::tuple{5, std::vector{5, 2}, 2, "18", "Letter"},
           std::tuple{5, std::vector{0}, 0, "18", "Lose"},
           std::tuple{5, std::vector{5, 0}, 0, "18", "Lose"},
           std::tuple{6, std::vector{2, 8}, 9, "72", "Bingo"},
