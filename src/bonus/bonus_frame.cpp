@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "machine/form1.h"
 #include "media/play_snd.h"
+#include "ui/label_amounts.h"
 
 namespace quirvanto {
 
@@ -53,14 +54,7 @@ void BonusWindow::Form_Unload() {
 }
 
 void BonusWindow::payPrize(ui::Amount multiplier) {
-    ui::Label& credits = program_.form1().Credits;
-    const auto current = ui::parseAmount(credits.caption());
-    const auto stake = ui::parseAmount(Premio.caption());
-    if (!current || !stake) {
-        return;
-    }
-    credits.setCaption(
-        ui::amountText(ui::saturatingAdd(*current, ui::saturatingMultiply(*stake, multiplier))));
+    ui::addAmount(program_.form1().Credits, Premio, multiplier);
 }
 
 void BonusWindow::endAfterFine(ui::Timer& fine) {

@@ -33,12 +33,7 @@ Payline paylineOf(std::string_view item) {
 
 void Form1::addLineWin(ui::Amount multiplier) {
     PlaySnd(services(), "Win1", kSndAsync);
-    const auto win = amountOf(Win1);
-    const auto bet = amountOf(Bet);
-    if (win && bet) {
-        Win1.setCaption(
-            ui::amountText(ui::saturatingAdd(*win, ui::saturatingMultiply(multiplier, *bet))));
-    }
+    ui::addAmount(Win1, Bet, multiplier);
     YouCanPhase = 0;
     YouCan.setEnabled(true);
     TryStep = 0;

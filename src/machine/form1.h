@@ -6,6 +6,7 @@
 #include "ui/amount.h"
 #include "ui/control.h"
 #include "ui/control_array.h"
+#include "ui/label_amounts.h"
 #include "ui/timer.h"
 #include "ui/window.h"
 
@@ -121,9 +122,6 @@ private:
     Program& program_;
 };
 
-// The number a caption holds, or nothing when it holds none.
-[[nodiscard]] inline std::optional<ui::Amount> amountOf(const ui::Label& label) {
-    return ui::parseAmount(label.caption());
-}
+using ui::amountOf;
 
 }  // namespace quirvanto

@@ -24,13 +24,8 @@ bool sameLetter(const std::string& a, const std::string& b) {
 }  // namespace
 
 void Form1::payLettersBonus() {
-    const auto bet = amountOf(Bet);
     PlaySnd(services(), "Bingo", kSndAsync);
-    const auto credits = amountOf(Credits);
-    if (bet && credits) {
-        Credits.setCaption(ui::amountText(
-            ui::saturatingAdd(*credits, ui::saturatingMultiply(*bet, kLettersBonusTimesBet))));
-    }
+    ui::addAmount(Credits, Bet, kLettersBonusTimesBet);
     PlaySnd(services(), "Bingo", kSndAsync);
 }
 

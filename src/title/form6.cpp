@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "machine/form1.h"
 #include "media/play_snd.h"
-#include "ui/amount.h"
+#include "ui/label_amounts.h"
 
 namespace quirvanto {
 
@@ -28,9 +28,7 @@ void Form6::Form_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode == ui::key::kDigit5) {
         AA[1].setVisible(true);
         AA[2].setVisible(true);
-        if (const auto inserted = ui::parseAmount(AA[2].caption())) {
-            AA[2].setCaption(ui::amountText(ui::saturatingAdd(*inserted, kCoinCredits)));
-        }
+        ui::addAmount(AA[2], kCoinCredits);
         PlaySnd(services(), "Coin2", kSndAsync);
     }
     if (keyCode == ui::key::kDigit1 && AA[1].visible()) {
