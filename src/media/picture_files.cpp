@@ -36,7 +36,8 @@ ui::Picture PictureFiles::file(std::string_view name) {
 ui::Picture PictureFiles::design(ui::DesignPicture which) {
     auto found = designs_.find(which);
     if (found == designs_.end()) {
-        auto picture = std::make_shared<const ui::qt::QtPicture>(drawDesignPicture(which));
+        auto picture = std::make_shared<const ui::qt::QtPicture>(drawDesignPicture(which),
+                                                                 pointerHotSpot(which));
         found = designs_.emplace(which, std::move(picture)).first;
     }
     return found->second;

@@ -20,8 +20,8 @@ using testing_support::TestWindow;
 using ui::qt::toQColor;
 
 // Pictures the widgets can really draw: every design picture is a magenta square but the two
-// pointers. The click pointer is a red bar whose top row spans x 10..13; the window pointer a blue
-// bar from x 0 to 3. No test loads a picture file.
+// pointers. The click pointer is a red bar from x 10 to 13 pointing with (11, 2); the window
+// pointer a blue bar from x 0 to 3 pointing with (1, 2). No test loads a picture file.
 class DrawnPictures final : public ui::PictureSource {
 public:
     [[nodiscard]] ui::Picture file(std::string_view) override { return nullptr; }
@@ -33,7 +33,7 @@ public:
             image.fill(Qt::transparent);
             QPainter(&image).fillRect(click ? 10 : 0, 2, 4, 28, click ? Qt::red : Qt::blue);
         }
-        return std::make_shared<ui::qt::QtPicture>(image);
+        return std::make_shared<ui::qt::QtPicture>(image, QPoint(click ? 11 : 1, 2));
     }
 };
 

@@ -14,8 +14,7 @@ namespace ui::qt {
 
 namespace {
 
-// The game's pointers point upwards, as a system arrow does: the hot spot is the middle of the
-// topmost row of the drawing, in logical pixels.
+// A pointer from its picture, pointing with the picture's own hot spot.
 QCursor cursorOf(const Picture& picture, Qt::CursorShape fallback) {
     const auto* drawn = dynamic_cast<const QtPicture*>(picture.get());
     if (drawn == nullptr || drawn->image().isNull()) {
@@ -27,21 +26,7 @@ QCursor cursorOf(const Picture& picture, Qt::CursorShape fallback) {
     QImage image =
         drawn->image().scaled(logical * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(ratio);
-    for (int y = 0; y < image.height(); ++y) {
-        int first = -1;
-        int last = -1;
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) >= 128) {
-                first = first < 0 ? x : first;
-                last = x;
-            }
-        }
-        if (first >= 0) {
-            return QCursor(QPixmap::fromImage(image), static_cast<int>((first + last) / 2 / ratio),
-                           static_cast<int>(y / ratio));
-        }
-    }
-    return QCursor(fallback);
+    return QCursor(QPixmap::fromImage(image), drawn->hotSpot().x(), drawn->hotSpot().y());
 }
 
 // A modal window that is not one of the game's is a message box.

@@ -1,19 +1,24 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 
 #include "ui/services.h"
 
 namespace ui::qt {
 
-// A decoded picture as the Qt side draws it.
+// A decoded picture as the Qt side draws it. A pointer picture also knows the point it points
+// with, in logical pixels.
 class QtPicture final : public PictureData {
 public:
-    explicit QtPicture(QImage image) : image_(std::move(image)) {}
+    explicit QtPicture(QImage image, QPoint hotSpot = {})
+        : image_(std::move(image)), hotSpot_(hotSpot) {}
     [[nodiscard]] const QImage& image() const { return image_; }
+    [[nodiscard]] QPoint hotSpot() const { return hotSpot_; }
 
 private:
     QImage image_;
+    QPoint hotSpot_;
 };
 
 }  // namespace ui::qt
