@@ -96,12 +96,12 @@ void SdlSoundPlayer::play(std::string_view name) {
     if (!deviceOpen_) {
         return;
     }
-    Mix_Chunk* sound = chunk(name);
-    if (sound == nullptr) {
-        return;
-    }
+    // A sound that cannot be played still cuts off the one playing: silence takes its place, so
+    // that a bonus game's loop ends with its window even when "None" is missing.
     Mix_HaltChannel(kTheChannel);
-    Mix_PlayChannel(kTheChannel, sound, 0);
+    if (Mix_Chunk* sound = chunk(name)) {
+        Mix_PlayChannel(kTheChannel, sound, 0);
+    }
 }
 
 Mix_Chunk* SdlSoundPlayer::chunk(std::string_view name) {

@@ -13,8 +13,9 @@ namespace quirvanto {
 
 // Plays <program folder>/Snd/<name>.wav through SDL2_mixer on one mixing channel, so a new
 // sound cuts off the one playing. A file is decoded on its first play and kept. Without an audio
-// device every call is silently nothing; a missing or broken file is nothing too, and leaves the
-// sound that is playing alone. Every sound in the folder is decoded when the player starts.
+// device every call is silently nothing; a missing or broken file plays silence, which cuts off the
+// sound that is playing like any other sound. Every sound in the folder is decoded when the player
+// starts.
 class SdlSoundPlayer final : public ui::SoundPlayer {
 public:
     explicit SdlSoundPlayer(std::string programFolder);
