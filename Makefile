@@ -13,6 +13,7 @@ check: build
 	ctest --preset default -j1
 
 bench: build
+	cd build/bin && ./quirvanto_sound_bench Snd
 	@if [ -n "$$DISPLAY" ]; then ./build/bin/quirvanto_bench; \
 	else xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bin/quirvanto_bench; fi
 

@@ -32,14 +32,15 @@ void click(Track& track, double at, double level, double ring) {
                    .envelope = {.attack = 0.0005, .decay = 0.006, .release = 0.004}});
 }
 
-// A low knock: a falling sine thump with a dull noise burst on top.
-void thump(Track& track, double at, double level, double from, double to) {
+// A low knock: a falling sine thump with a dull noise burst on top; the shorter its decay, the
+// drier the knock.
+void thump(Track& track, double at, double level, double from, double to, double decay = 0.045) {
     track.add(Note{.start = at,
                    .length = 0.18,
                    .from = from,
                    .to = to,
                    .level = level,
-                   .envelope = {.attack = 0.001, .decay = 0.045, .release = 0.02}});
+                   .envelope = {.attack = 0.001, .decay = decay, .release = 0.02}});
     track.add(Noise{.start = at,
                     .length = 0.04,
                     .level = level * 0.6,
@@ -57,9 +58,10 @@ void pluck(Track& track, double at, double length, int note, double level,
                    .envelope = {.attack = 0.003, .decay = length * 0.45, .release = 0.02}});
 }
 
-// The reels start: a ratchet that speeds up over a motor hum that rises with it.
+// The reels start: a ratchet that speeds up over a motor hum that rises with it. It lasts as
+// long as the roll, 241 ticks of 16 ms, and fades in the last moment before the reels stop.
 Track roll1() {
-    constexpr double kLength = 3.4;
+    constexpr double kLength = 3.85;
     Track track(kLength);
     track.add(Note{.start = 0.0,
                    .length = kLength,
@@ -67,11 +69,11 @@ Track roll1() {
                    .to = 150.0,
                    .partials = kBrass,
                    .level = 0.12,
-                   .envelope = {.attack = 0.25, .release = 0.45},
+                   .envelope = {.attack = 0.25, .release = 0.3},
                    .vibratoHz = 9.0,
                    .vibratoDepth = 0.02});
     double at = 0.02;
-    while (at < kLength - 0.3) {
+    while (at < kLength - 0.12) {
         const double progress = at / kLength;
         click(track, at, 0.55, 700.0 + 900.0 * progress);
         at += 1.0 / (10.0 + 32.0 * progress);
@@ -79,12 +81,14 @@ Track roll1() {
     return track;
 }
 
-// The reels stop: two heavy clunks, the second one smaller.
+// The reels stop: two heavy clunks, the second one smaller, both within the 100 ms before the
+// first letter lights.
 Track roll2() {
-    Track track(0.35);
-    thump(track, 0.0, 1.0, 150.0, 60.0);
-    click(track, 0.0, 0.4, 500.0);
-    thump(track, 0.09, 0.45, 130.0, 55.0);
+    Track track(0.2);
+    thump(track, 0.0, 1.0, 160.0, 70.0, 0.016);
+    click(track, 0.0, 0.5, 500.0);
+    thump(track, 0.055, 0.75, 140.0, 60.0, 0.022);
+    click(track, 0.055, 0.35, 420.0);
     return track;
 }
 
@@ -155,32 +159,36 @@ Track hold2() {
     return track;
 }
 
-// A winning line: a bright climbing jingle.
+// A winning line: a quick bright run up to a ringing chord, all of it said within the 200 ms
+// before the win meter starts to count.
 Track win1() {
-    Track track(1.0);
-    const int melody[] = {G5, C6, E6, G6, E6, G6};
-    for (int i = 0; i < 6; ++i) {
-        pluck(track, 0.09 * i, 0.12, melody[i], 0.5, kSoft);
+    Track track(0.3);
+    const int run[] = {C6, E6, G6};
+    for (int i = 0; i < 3; ++i) {
+        pluck(track, 0.04 * i, 0.08, run[i], 0.6, kBrass);
     }
-    track.add(Note{.start = 0.54,
-                   .length = 0.45,
-                   .from = pitch(C7),
-                   .partials = kSoft,
-                   .level = 0.45,
-                   .envelope = {.attack = 0.005, .decay = 0.2, .release = 0.05},
-                   .vibratoHz = 6.0,
-                   .vibratoDepth = 0.005});
+    for (const int chordNote : {E6, G6, C7}) {
+        track.add(Note{.start = 0.12,
+                       .length = 0.18,
+                       .from = pitch(chordNote),
+                       .partials = kSoft,
+                       .level = 0.45,
+                       .envelope = {.attack = 0.003, .decay = 0.07, .release = 0.06}});
+    }
     return track;
 }
 
-// The win meter counts: eight quick ticks, alternating in pitch.
+// The win meter counts: four quick ticks climbing in pitch and a breath, a phrase that the
+// blinking win starts again every 200 ms. The ticks come within 100 ms, so that a letter game
+// that starts 100 ms after the wheel stops leaves the last phrase whole.
 Track meter() {
-    Track track(0.6);
-    for (int i = 0; i < 8; ++i) {
-        const double at = 0.075 * i;
+    Track track(0.15);
+    const double pitches[] = {1500.0, 1680.0, 1880.0, 2240.0};
+    for (int i = 0; i < 4; ++i) {
+        const double at = 0.03 * i;
         track.add(Note{.start = at,
                        .length = 0.04,
-                       .from = i % 2 == 0 ? 1800.0 : 1500.0,
+                       .from = pitches[i],
                        .partials = kSoft,
                        .level = 0.6,
                        .envelope = {.attack = 0.001, .decay = 0.012, .release = 0.005}});
@@ -329,20 +337,43 @@ Track coin2() {
 }  // namespace
 
 std::vector<Sound> makeSounds() {
+    // Loudness, as RMS in dBFS: a win and the jackpot stand out, the backgrounds and the game's
+    // events sit below them, a loss or a buzzer is softer still, and the small clicks are quiet.
+    constexpr double kWin = -12.0;
+    constexpr double kEvent = -16.0;
+    constexpr double kBackground = -18.0;
+    constexpr double kLoss = -18.0;
+    constexpr double kClick = -22.0;
     struct Recipe {
         const char* name;
         Track (*make)();
+        double loudness;
     };
     const Recipe recipes[] = {
-        {"Roll1", roll1}, {"Roll2", roll2},   {"Nn", nn},           {"Bingo", bingo},
-        {"Bet", bet},     {"Hold", hold},     {"Hold2", hold2},     {"Win1", win1},
-        {"Meter", meter}, {"Lose", lose},     {"Letter", letter},   {"Horse", horse},
-        {"None", none},   {"Ladder", ladder}, {"Ladder2", ladder2}, {"HL", hl},
-        {"WL", wl},       {"BL", bl},         {"BL2", bl2},         {"Coin2", coin2},
+        {"Roll1", roll1, kBackground},
+        {"Roll2", roll2, kEvent},
+        {"Nn", nn, kEvent},
+        {"Bingo", bingo, kWin},
+        {"Bet", bet, kClick},
+        {"Hold", hold, kClick},
+        {"Hold2", hold2, kClick},
+        {"Win1", win1, kWin},
+        {"Meter", meter, kClick},
+        {"Lose", lose, kLoss},
+        {"Letter", letter, kClick},
+        {"Horse", horse, kBackground},
+        {"None", none, kClick},
+        {"Ladder", ladder, kBackground},
+        {"Ladder2", ladder2, kEvent},
+        {"HL", hl, kBackground},
+        {"WL", wl, kBackground},
+        {"BL", bl, kBackground},
+        {"BL2", bl2, kLoss},
+        {"Coin2", coin2, kEvent},
     };
     std::vector<Sound> sounds;
     for (const Recipe& recipe : recipes) {
-        sounds.push_back({recipe.name, recipe.make().finish()});
+        sounds.push_back({recipe.name, recipe.make().finish(recipe.loudness)});
     }
     return sounds;
 }

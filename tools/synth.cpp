@@ -10,7 +10,8 @@ namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 constexpr double kNyquist = kSampleRate / 2.0;
-constexpr double kPeak = 0.7079;                             // -3 dBFS
+constexpr double kHighestPeak = 0.8913;                      // -1 dBFS
+constexpr double kMostDrive = 4.0;                           // 12 dB
 constexpr std::size_t kEdgeFadeSamples = kSampleRate / 500;  // 2 ms
 
 double envelopeAt(const Envelope& envelope, double t, double length) {
@@ -95,7 +96,7 @@ void Track::add(const Noise& noise) {
     }
 }
 
-std::vector<std::int16_t> Track::finish() const {
+std::vector<std::int16_t> Track::finish(double rmsDbfs) const {
     std::vector<double> faded = samples_;
     const std::size_t edge = std::min(faded.size() / 2, kEdgeFadeSamples);
     for (std::size_t i = 0; i < edge; ++i) {
@@ -103,14 +104,31 @@ std::vector<std::int16_t> Track::finish() const {
         faded[i] *= fade;
         faded[faded.size() - 1 - i] *= fade;
     }
+    // A soft limiter, nearly straight for quiet samples, rounds the peaks off below -1 dBFS, so a
+    // loud sound reaches its loudness without clipping. The gain is found by a few steps towards
+    // the loudness asked for; the limiter never drives a peak by more than kMostDrive.
+    const auto rmsAt = [&faded](double gain) {
+        double energy = 0.0;
+        for (const double sample : faded) {
+            const double shaped = kHighestPeak * std::tanh(sample * gain / kHighestPeak);
+            energy += shaped * shaped;
+        }
+        return faded.empty() ? 0.0 : std::sqrt(energy / static_cast<double>(faded.size()));
+    };
     double peak = 0.0;
     for (const double sample : faded) {
         peak = std::max(peak, std::abs(sample));
     }
-    const double gain = peak > 0.0 ? kPeak / peak : 0.0;
+    const double target = std::pow(10.0, rmsDbfs / 20.0);
+    const double mostGain = peak > 0.0 ? kMostDrive * kHighestPeak / peak : 0.0;
+    double gain = peak > 0.0 ? kHighestPeak / peak : 0.0;
+    for (int step = 0; step < 12 && gain > 0.0; ++step) {
+        gain = std::min(mostGain, gain * target / rmsAt(gain));
+    }
     std::vector<std::int16_t> out(faded.size());
     for (std::size_t i = 0; i < faded.size(); ++i) {
-        out[i] = static_cast<std::int16_t>(std::lround(faded[i] * gain * 32767.0));
+        const double shaped = kHighestPeak * std::tanh(faded[i] * gain / kHighestPeak);
+        out[i] = static_cast<std::int16_t>(std::lround(shaped * 32767.0));
     }
     return out;
 }

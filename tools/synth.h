@@ -54,8 +54,9 @@ public:
     void add(const Bell& bell);
     void add(const Noise& noise);
 
-    // The mix as 16-bit samples, its loudest sample at -3 dBFS (a silent track stays silent).
-    [[nodiscard]] std::vector<std::int16_t> finish() const;
+    // The mix as 16-bit samples at a loudness given as its RMS over the whole track in dBFS; a
+    // soft limiter keeps every sample below -1 dBFS (a silent track stays silent).
+    [[nodiscard]] std::vector<std::int16_t> finish(double rmsDbfs) const;
 
 private:
     std::vector<double> samples_;

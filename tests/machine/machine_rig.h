@@ -38,15 +38,8 @@ struct Machine {
         m.Bet.setCaption(std::to_string(bet));
     }
 
-    // Queues the draws of a whole roll that leaves `grid` on the tiles and `letters` in Num: each
-    // tick draws a tile, a value and a number; tick i sets tile i mod 9 to its final value.
     void queueRoll(const Grid& grid, int letters, int ticks = kRollTicks) {
-        for (int i = 0; i < ticks; ++i) {
-            const int tile = i % 9;
-            rig.random.pushDraw(tile, 9);
-            rig.random.pushDraw(grid[static_cast<std::size_t>(tile)] - 1, 9);
-            rig.random.pushDraw(i == ticks - 1 ? letters : 0, 10);
-        }
+        rig.random.pushRoll(grid, letters, ticks);
     }
 
     // A player's Spin with the roll scripted, then the letter run of `letters` tiles (it ends

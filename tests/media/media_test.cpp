@@ -19,7 +19,9 @@
 #include "media/design_pictures.h"
 #include "media/picture_files.h"
 #include "media/sdl_sound_player.h"
+#include "support/heard_shares.h"
 #include "support/rig.h"
+#include "support/usual_paths.h"
 #include "ui/qt/qt_picture.h"
 
 namespace {
@@ -118,24 +120,32 @@ TEST(Pictures, ATileWhosePictureIsMissingKeepsItsPictureButTakesTheValue) {
     }
 }
 
-// Every sound made at build time is loud without clipping and starts and ends without a click;
-// None, which only cuts off the sound playing, is near silent. A background sound is started
-// again by its window's timer, and a signal sounds again at the next event of its kind (letters
-// light 100 ms apart; the roll lasts 241 ticks of 16 ms): each ends before its next start, and a
-// background fills most of its period.
-TEST(Sounds, AreCleanAndEachEndsBeforeItsNextStart) {
+// Every sound made at build time starts and ends without a click and never clips; None, which
+// only cuts off the sound playing, is near silent. A background sound is started again by its
+// window's timer, and a signal sounds again at the next event of its kind (letters light 100 ms
+// apart, the win meter counts every 200 ms, the roll lasts 241 ticks of 16 ms): each ends before
+// its next start, a background fills most of its period and the roll's sound fills the roll.
+// Loudness (RMS) follows what happens: a win and the jackpot stand out, losses, buzzers and
+// backgrounds are softer than the game's other events, the small clicks quietest.
+TEST(Sounds, AreCleanInTheirPlaceOfLoudnessAndEachEndsBeforeItsNextStart) {
     constexpr double kNoRestart = 60000;  // a sound that nothing starts again soon after
+    enum Level { kSilent, kClick, kSoft, kEvent, kWin };
     const struct {
         const char* name;
         double periodMs;
         double shortestMs;
-    } sounds[] = {{"Ladder", 5000, 2750},   {"HL", 2000, 1100},        {"WL", 800, 440},
-                  {"BL", 900, 495},         {"Horse", 1000, 550},      {"Meter", 1000, 550},
-                  {"Letter", 100, 0},       {"Bet", 150, 0},           {"Hold", 150, 0},
-                  {"Hold2", 100, 0},        {"Roll1", 241 * 16, 2500}, {"None", 50, 10},
-                  {"Roll2", kNoRestart, 0}, {"Nn", kNoRestart, 0},     {"Bingo", kNoRestart, 0},
-                  {"Win1", kNoRestart, 0},  {"Lose", kNoRestart, 0},   {"Ladder2", kNoRestart, 0},
-                  {"BL2", kNoRestart, 0},   {"Coin2", kNoRestart, 0}};
+        Level level;
+    } sounds[] = {{"Ladder", 5000, 2750, kSoft},    {"HL", 2000, 1100, kSoft},
+                  {"WL", 800, 440, kSoft},          {"BL", 900, 495, kSoft},
+                  {"Horse", 1000, 550, kSoft},      {"Meter", 200, 100, kClick},
+                  {"Letter", 100, 0, kClick},       {"Bet", 150, 0, kClick},
+                  {"Hold", 150, 0, kClick},         {"Hold2", 100, 0, kClick},
+                  {"Roll1", 241 * 16, 3800, kSoft}, {"None", 50, 10, kSilent},
+                  {"Roll2", kNoRestart, 0, kEvent}, {"Nn", kNoRestart, 0, kEvent},
+                  {"Bingo", kNoRestart, 0, kWin},   {"Win1", kNoRestart, 0, kWin},
+                  {"Lose", kNoRestart, 0, kSoft},   {"Ladder2", kNoRestart, 0, kEvent},
+                  {"BL2", kNoRestart, 0, kSoft},    {"Coin2", kNoRestart, 0, kEvent}};
+    std::vector<std::pair<Level, double>> loudness;
     for (const auto& sound : sounds) {
         SCOPED_TRACE(sound.name);
         SDL_AudioSpec audio{};
@@ -151,14 +161,39 @@ TEST(Sounds, AreCleanAndEachEndsBeforeItsNextStart) {
 
         const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
         const double peakDbfs = 20.0 * std::log10(std::max({1, -*low, +*high}) / 32768.0);
-        const bool silent = std::string(sound.name) == "None";
-        EXPECT_GT(peakDbfs, silent ? -100.0 : -4.0);
-        EXPECT_LT(peakDbfs, silent ? -50.0 : -2.0);
+        double energy = 0.0;
+        for (const std::int16_t sample : samples) {
+            energy += static_cast<double>(sample) * sample;
+        }
+        const double rmsDbfs = 10.0 * std::log10(energy / samples.size() / (32768.0 * 32768.0));
+        const bool silent = sound.level == kSilent;
+        EXPECT_GT(peakDbfs, silent ? -100.0 : -20.0);
+        EXPECT_LT(peakDbfs, silent ? -50.0 : -0.99);
         EXPECT_LT(std::abs(samples.front()), 300);
         EXPECT_LT(std::abs(samples.back()), 300);
         const double lengthMs = 1000.0 * samples.size() / audio.channels / audio.freq;
         EXPECT_LE(lengthMs, sound.periodMs);
         EXPECT_GE(lengthMs, sound.shortestMs);
+        for (const auto& [level, rms] : loudness) {
+            if (level != kSilent && sound.level != kSilent && level != sound.level) {
+                const double louder = level > sound.level ? rms - rmsDbfs : rmsDbfs - rms;
+                EXPECT_GT(louder, 1.5 * std::abs(level - sound.level)) << "against " << rms;
+            }
+        }
+        loudness.emplace_back(sound.level, rmsDbfs);
+    }
+}
+
+// On the usual paths of play, every sound but a background keeps most of its energy before the
+// next sound cuts it off: a win is heard before the meter counts, the roll's sound until the
+// reels stop, both clunks of the stop before the first letter.
+TEST(Sounds, AreHeardInPlayBeforeTheNextSoundCutsThemOff) {
+    const auto shares = testing_support::heardShares(testing_support::playUsualPaths(), "Snd");
+    EXPECT_EQ(shares.size(), 20u) << "every sound of the game is played on some path";
+    for (const auto& share : shares) {
+        if (!testing_support::isBackgroundLoop(share.sound)) {
+            EXPECT_GE(share.least, 0.8) << share.sound;
+        }
     }
 }
 

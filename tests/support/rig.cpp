@@ -58,6 +58,15 @@ void ScriptedRandom::pushDraw(int k, int n) {
     queue.push_back((k + 0.5) / n);
 }
 
+void ScriptedRandom::pushRoll(const std::array<int, 9>& grid, int letters, int ticks) {
+    for (int i = 0; i < ticks; ++i) {
+        const int tile = i % 9;
+        pushDraw(tile, 9);
+        pushDraw(grid[static_cast<std::size_t>(tile)] - 1, 9);
+        pushDraw(i == ticks - 1 ? letters : 0, 10);
+    }
+}
+
 ui::Twips FixedMeasure::width(std::string_view text, double points) {
     return static_cast<ui::Twips>(text.size() * 12 * points);
 }

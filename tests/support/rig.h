@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -67,6 +68,9 @@ public:
     void reseed(double) override { ++reseeds; }
     // Queues a value whose draw n gives k: Int(value x n) = k.
     void pushDraw(int k, int n);
+    // Queues the draws of a whole roll that leaves `grid` on the tiles and `letters` in Num: each
+    // tick draws a tile, a value and a number; tick i sets tile i mod 9 to its final value.
+    void pushRoll(const std::array<int, 9>& grid, int letters, int ticks = 241);
     void push(double value) { queue.push_back(value); }
     std::deque<double> queue;
     int reseeds = 0;
