@@ -15,31 +15,42 @@ namespace {
 
 using WindowOnScreen = ScreenTest;
 
-TEST(KeyTranslation, GivesTheGameItsKeyCodesAndCharacters) {
+// Key codes from the physical key for the main-row digits (X key codes 10..19), from the letter
+// for A..Z, whatever Shift, Caps Lock or the layout do; 0 is a key with no native code.
+TEST(KeyTranslation, GivesTheGameItsKeyCodesAndCharactersWhateverTheModifiers) {
     struct KeyCase {
         int qtKey;
         Qt::KeyboardModifiers modifiers;
+        quint32 scanCode;
         QString text;
         std::optional<int> keyCode;
         std::optional<int> character;
     };
     const KeyCase cases[] = {
-        {Qt::Key_A, Qt::NoModifier, "a", 65, 'a'},
-        {Qt::Key_Z, Qt::ShiftModifier, "Z", 90, 'Z'},
-        {Qt::Key_5, Qt::NoModifier, "5", 53, '5'},
-        {Qt::Key_0, Qt::KeypadModifier, "0", 96, '0'},
-        {Qt::Key_9, Qt::KeypadModifier, "9", 105, '9'},
-        {Qt::Key_Space, Qt::NoModifier, " ", 32, 32},
-        {Qt::Key_Return, Qt::NoModifier, "\r", 13, 13},
-        {Qt::Key_Enter, Qt::KeypadModifier, "", 13, 13},
-        {Qt::Key_Escape, Qt::NoModifier, "", 27, 27},
-        {Qt::Key_Plus, Qt::NoModifier, "+", std::nullopt, '+'},
-        {Qt::Key_F1, Qt::NoModifier, "", std::nullopt, std::nullopt},
-        {Qt::Key_Eacute, Qt::NoModifier, "\u00e9", std::nullopt, std::nullopt},
+        {Qt::Key_A, Qt::NoModifier, 38, "a", 65, 'a'},
+        {Qt::Key_A, Qt::NoModifier, 24, "A", 65, 'A'},  // Caps Lock, French layout
+        {Qt::Key_Z, Qt::ShiftModifier, 0, "Z", 90, 'Z'},
+        {Qt::Key_5, Qt::NoModifier, 14, "5", 53, '5'},
+        {Qt::Key_Percent, Qt::ShiftModifier, 14, "%", 53, '%'},
+        {Qt::Key_ParenLeft, Qt::NoModifier, 14, "(", 53, '('},  // French layout
+        {Qt::Key_Exclam, Qt::ShiftModifier, 10, "!", 49, '!'},
+        {Qt::Key_Eacute, Qt::NoModifier, 11, "\u00e9", 50, std::nullopt},
+        {Qt::Key_ParenRight, Qt::ShiftModifier, 19, ")", 48, ')'},
+        {Qt::Key_1, Qt::NoModifier, 0, "1", 49, '1'},
+        {Qt::Key_0, Qt::KeypadModifier, 90, "0", 96, '0'},
+        {Qt::Key_9, Qt::KeypadModifier, 81, "9", 105, '9'},
+        {Qt::Key_Space, Qt::ShiftModifier, 65, " ", 32, 32},
+        {Qt::Key_Return, Qt::NoModifier, 36, "\r", 13, 13},
+        {Qt::Key_Enter, Qt::KeypadModifier, 104, "", 13, 13},
+        {Qt::Key_Escape, Qt::NoModifier, 9, "", 27, 27},
+        {Qt::Key_Plus, Qt::NoModifier, 86, "+", std::nullopt, '+'},
+        {Qt::Key_F1, Qt::NoModifier, 67, "", std::nullopt, std::nullopt},
     };
     for (const KeyCase& key : cases) {
-        SCOPED_TRACE(key.qtKey);
-        const ui::qt::GameKey game = ui::qt::translateKey(key.qtKey, key.modifiers, key.text);
+        SCOPED_TRACE(key.text.toStdString() + " on key code " + std::to_string(key.scanCode));
+        const QKeyEvent event(QEvent::KeyPress, key.qtKey, key.modifiers, key.scanCode, 0, 0,
+                              key.text);
+        const ui::qt::GameKey game = ui::qt::translateKey(event);
         EXPECT_EQ(game.keyCode, key.keyCode);
         EXPECT_EQ(game.character, key.character);
     }

@@ -30,8 +30,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
-    const auto* press = static_cast<QKeyEvent*>(event);
-    const GameKey key = translateKey(press->key(), press->modifiers(), press->text());
+    const GameKey key = translateKey(*static_cast<QKeyEvent*>(event));
     if (key.keyCode) {
         window_.keyDown(*key.keyCode);
     }

@@ -1,5 +1,7 @@
 #include "ui/qt/qt_keys.h"
 
+#include <QKeyEvent>
+
 #include "ui/types.h"
 
 namespace ui::qt {
@@ -8,6 +10,17 @@ namespace {
 
 constexpr int kFirstPrintable = 0x20;
 constexpr int kLastPrintable = 0x7E;
+
+// X key codes of the main row's digit keys, 1 to 9 then 0 (evdev codes 2 to 11, plus 8).
+constexpr quint32 kMainRowFirst = 10;
+constexpr quint32 kMainRowLast = 19;
+
+std::optional<int> mainRowDigitOf(quint32 scanCode) {
+    if (scanCode < kMainRowFirst || scanCode > kMainRowLast) {
+        return std::nullopt;
+    }
+    return '0' + static_cast<int>((scanCode - kMainRowFirst + 1) % 10);
+}
 
 std::optional<int> keyCodeOf(int qtKey, bool keypad) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
@@ -44,12 +57,15 @@ std::optional<int> printableOf(const QString& text) {
 }  // namespace
 
 // ENTER and ESC are characters of their own code, whatever text the platform gives them.
-GameKey translateKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
-    const std::optional<int> keyCode = keyCodeOf(qtKey, modifiers.testFlag(Qt::KeypadModifier));
+GameKey translateKey(const QKeyEvent& event) {
+    std::optional<int> keyCode = mainRowDigitOf(event.nativeScanCode());
+    if (!keyCode) {
+        keyCode = keyCodeOf(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
+    }
     if (keyCode == key::kEnter || keyCode == key::kEscape) {
         return {keyCode, keyCode};
     }
-    return {keyCode, printableOf(text)};
+    return {keyCode, printableOf(event.text())};
 }
 
 }  // namespace ui::qt

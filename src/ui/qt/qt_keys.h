@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <Qt>
 #include <optional>
+
+class QKeyEvent;
 
 namespace ui::qt {
 
@@ -13,9 +13,14 @@ struct GameKey {
     std::optional<int> character;
 };
 
-// A..Z 65..90 in either case, main-row digits 48..57, keypad digits 96..105 (never main-row
-// codes), SPACE 32, ENTER 13 from either Enter key, ESC 27. Characters are ENTER, ESC and the
-// printable ASCII a key types.
-[[nodiscard]] GameKey translateKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
+// Key codes act alike with and without Shift, Caps Lock or any other modifier:
+// - the main-row digits 48..57 come from the physical key (X key codes 10..19, which X11 and
+//   Wayland both give), whatever the layout makes it type: Shift+5 is 53, and so is the key that
+//   types "(" on a French keyboard; where the platform gives no key code, from the digit typed;
+// - keypad digits are 96..105, never main-row codes;
+// - A..Z are 65..90 from the letter the key carries on the player's layout, in either case;
+// - SPACE 32, ENTER 13 from either Enter key, ESC 27.
+// Characters are ENTER, ESC and the printable ASCII a key types.
+[[nodiscard]] GameKey translateKey(const QKeyEvent& event);
 
 }  // namespace ui::qt
