@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "ui/control_array.h"
@@ -12,7 +13,8 @@ namespace testing_support {
 // Back to front: a row of three labels, the clickable "Spin" label, a transparent label over
 // Spin's right half, a yellow line across Spin, an image, a hidden panel with the clickable label
 // "Stop" inside, and a label that sizes to its caption; then two stopped timers. Form_Load counts
-// loads; keptAcrossLoads is a window variable that nothing touches.
+// loads; keptAcrossLoads is a window variable that nothing touches. Its icon is the program's
+// unless a test gives it none.
 class TestWindow final : public ui::Window {
 public:
     static constexpr ui::Colour kBack = 0x400000;
@@ -20,14 +22,15 @@ public:
     static constexpr ui::Colour kSpinText = 0x00FFFF;
     static constexpr ui::Colour kLineColour = 0xFFFF00;
 
-    explicit TestWindow(ui::Application& app)
+    explicit TestWindow(ui::Application& app,
+                        std::optional<ui::DesignPicture> icon = ui::DesignPicture::ProgramIcon)
         : ui::Window(app,
                      {.caption = "Test",
                       .outer = {3120, 2760},
                       .inner = {3000, 2250},
                       .back = kBack,
                       .pointer = ui::Pointer::Window,
-                      .icon = ui::DesignPicture::ProgramIcon},
+                      .icon = icon},
                      "TestWindow") {}
 
     ui::ControlArray<ui::Label, 3> Cells;

@@ -1,7 +1,9 @@
 #include "ui/qt/qt_game_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "ui/qt/qt_keys.h"
 #include "ui/qt/qt_look.h"
@@ -44,6 +46,34 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
 void GameWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     window_.requestClose();
+}
+
+namespace {
+
+// GameWindow has no meta-object of its own, so its owned windows are found by their type.
+bool inFront(const GameWindow* window) {
+    if (window == nullptr || !window->isVisible()) {
+        return false;
+    }
+    const QObjectList& children = window->children();
+    return std::none_of(children.begin(), children.end(), [](const QObject* child) {
+        const auto* owned = dynamic_cast<const GameWindow*>(child);
+        return owned != nullptr && owned->isVisible();
+    });
+}
+
+}  // namespace
+
+GameWindow* frontGameWindow() {
+    if (auto* active = dynamic_cast<GameWindow*>(QApplication::activeWindow()); inFront(active)) {
+        return active;
+    }
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = dynamic_cast<GameWindow*>(widget); inFront(window)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace ui::qt

@@ -25,4 +25,8 @@ private:
     Window& window_;
 };
 
+// The shown game window in front: one that owns no shown game window (a bonus game stands in
+// front of the machine), the active one where it is such, or null when none is shown.
+[[nodiscard]] GameWindow* frontGameWindow();
+
 }  // namespace ui::qt

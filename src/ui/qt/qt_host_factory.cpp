@@ -2,31 +2,59 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QPointer>
+#include <QScreen>
+#include <cmath>
 #include <vector>
 
 #include "ui/qt/qt_accessible.h"
 #include "ui/qt/qt_control_widgets.h"
 #include "ui/qt/qt_game_window.h"
 #include "ui/qt/qt_picture.h"
+#include "ui/qt/qt_pointers.h"
 
 namespace ui::qt {
 
 namespace {
 
-// A pointer from its picture, pointing with the picture's own hot spot.
-QCursor cursorOf(const Picture& picture, Qt::CursorShape fallback) {
-    const auto* drawn = dynamic_cast<const QtPicture*>(picture.get());
-    if (drawn == nullptr || drawn->image().isNull()) {
-        return QCursor(fallback);
+// An icon with no picture at all: a window whose layout has no icon shows none, where Qt would
+// otherwise give it the program's icon.
+class NoIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter*, const QRect&, QIcon::Mode, QIcon::State) override {}
+    QPixmap pixmap(const QSize&, QIcon::Mode, QIcon::State) override { return {}; }
+    [[nodiscard]] QIconEngine* clone() const override { return new NoIconEngine; }
+    bool isNull() override { return false; }
+};
+
+QIcon iconOf(const WindowLayout& layout, PictureSource& pictures) {
+    if (layout.icon) {
+        const Picture icon = pictures.design(*layout.icon);
+        if (const auto* drawn = dynamic_cast<const QtPicture*>(icon.get())) {
+            return QIcon(QPixmap::fromImage(drawn->image()));
+        }
     }
-    // Drawn at the screen's own pixel ratio, so that no platform has to scale the pointer.
-    const double ratio = qApp->devicePixelRatio();
-    const QSize logical = drawn->image().deviceIndependentSize().toSize();
-    QImage image =
-        drawn->image().scaled(logical * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    image.setDevicePixelRatio(ratio);
-    return QCursor(QPixmap::fromImage(image), drawn->hotSpot().x(), drawn->hotSpot().y());
+    return QIcon(new NoIconEngine);
+}
+
+// Centred on its owner, then moved inside the available area of the owner's screen, frame and
+// all, the title bar last so that it stays within reach. The frame is taken to be the owner's.
+void placeOver(QWidget& window, const QWidget& owner) {
+    const QRect ownerFrame = owner.frameGeometry();
+    const QRect ownerClient = owner.geometry();
+    const QMargins frame(
+        ownerClient.left() - ownerFrame.left(), ownerClient.top() - ownerFrame.top(),
+        ownerFrame.right() - ownerClient.right(), ownerFrame.bottom() - ownerClient.bottom());
+    QRect client(QPoint(), window.size());
+    client.moveCenter(ownerClient.center());
+    QRect outer = client.marginsAdded(frame);
+    const QRect available = owner.screen()->availableGeometry();
+    outer.moveRight(std::min(outer.right(), available.right()));
+    outer.moveLeft(std::max(outer.left(), available.left()));
+    outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+    outer.moveTop(std::max(outer.top(), available.top()));
+    window.move(outer.topLeft());
 }
 
 // A modal window that is not one of the game's is a message box.
@@ -43,15 +71,10 @@ public:
         : factory_(factory), window_(window), widget_(new GameWindow(window)) {
         const WindowLayout& layout = window.layout();
         PictureSource& pictures = window.services().pictures;
-        if (layout.icon) {
-            const Picture icon = pictures.design(*layout.icon);
-            if (const auto* drawn = dynamic_cast<const QtPicture*>(icon.get())) {
-                widget_->setWindowIcon(QIcon(QPixmap::fromImage(drawn->image())));
-            }
-        }
+        widget_->setWindowIcon(iconOf(layout, pictures));
         if (layout.pointer == Pointer::Window) {
-            widget_->setCursor(
-                cursorOf(pictures.design(DesignPicture::WindowPointer), Qt::ArrowCursor));
+            widget_->setCursor(pointerOf(pictures.design(DesignPicture::WindowPointer),
+                                         Qt::ArrowCursor, qApp->devicePixelRatio()));
         }
         factory_.windows_[&window_] = widget_;
     }
@@ -84,13 +107,15 @@ public:
         }
     }
 
-    // A window with an owner is transient for it and modal to it, set before it is shown.
+    // A window with an owner is modal to it, set before it is shown, and transient for it: Qt
+    // tells the window manager so (WM_TRANSIENT_FOR) only for a dialog, which is kept in front of
+    // its owner.
     void shown() override {
         if (Window* owner = window_.owner()) {
             if (QWidget* ownerWidget = factory_.widgetOf(*owner)) {
-                widget_->setParent(ownerWidget, Qt::Window);
+                widget_->setParent(ownerWidget, Qt::Dialog);
                 widget_->setWindowModality(Qt::WindowModal);
-                widget_->move(ownerWidget->geometry().center() - widget_->rect().center());
+                placeOver(*widget_, *ownerWidget);
             }
         }
         widget_->show();
@@ -109,7 +134,18 @@ public:
             }
         }
         controls_.clear();
+        // The window that comes back gets the keyboard, also where no window manager gives it,
+        // when the program has it: this window is the active one, or the keyboard is between
+        // two of the program's windows, as just after a message box over this one closed.
+        const bool programHasTheKeyboard =
+            widget_->isActiveWindow() ||
+            (QApplication::activeWindow() == nullptr &&
+             QGuiApplication::applicationState() == Qt::ApplicationActive);
         widget_->hide();
+        if (GameWindow* front = frontGameWindow(); front != nullptr && programHasTheKeyboard) {
+            front->activateWindow();
+            front->raise();
+        }
     }
 
     // The machine is not greyed while it takes no input: its colours stay as the game set them,
@@ -153,8 +189,8 @@ QWidget* QtHostFactory::widgetOf(const Window& window) const {
 
 const QCursor& QtHostFactory::clickCursor(PictureSource& pictures) {
     if (!clickCursor_) {
-        clickCursor_ =
-            cursorOf(pictures.design(DesignPicture::ClickPointer), Qt::PointingHandCursor);
+        clickCursor_ = pointerOf(pictures.design(DesignPicture::ClickPointer),
+                                 Qt::PointingHandCursor, qApp->devicePixelRatio());
     }
     return *clickCursor_;
 }

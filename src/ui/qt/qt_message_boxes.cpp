@@ -8,7 +8,8 @@
 namespace ui::qt {
 
 void QtMessageBoxes::show(std::string_view text) {
-    QWidget* parent = dynamic_cast<GameWindow*>(QApplication::activeWindow());
+    // Over the window in front, which shows it: the window manager keeps it in front of that one.
+    QWidget* parent = frontGameWindow();
     QMessageBox box(QMessageBox::Information, QStringLiteral("Quirvanto"),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Ok, parent);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QCursor>
+
+#include "ui/services.h"
+
+namespace ui::qt {
+
+// A pointer from its picture, drawn at the screen's device pixel ratio so that no platform has
+// to scale it, and pointing with the picture's own hot spot scaled alike: at ratio 2 a pointer
+// drawn 32 x 32 is 64 x 64 device pixels and its hot spot (11, 2) is (22, 4). A missing picture
+// gives the fallback shape.
+[[nodiscard]] QCursor pointerOf(const Picture& picture, Qt::CursorShape fallback, double ratio);
+
+}  // namespace ui::qt
