@@ -8,7 +8,7 @@ packages=(
     libsdl2-mixer-dev
     libgtest-dev
     fonts-lato
-    xvfb xauth xdotool x11-utils x11-apps imagemagick
+    xvfb xauth xdotool x11-utils x11-apps imagemagick openbox
     pulseaudio pulseaudio-utils
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11
 )

@@ -7,10 +7,13 @@
 #
 # The main calls: e2e_setup, e2e_start_program, e2e_wait_window CAPTION (prints the window id),
 # e2e_client_size ID, e2e_screenshot ID FILE, e2e_pixel FILE X Y, e2e_key ID KEYS...,
-# e2e_press KEYS..., e2e_click ID X Y, e2e_atspi windows|texts CAPTION|press CAPTION NAME,
+# e2e_press KEYS..., e2e_click ID X Y, e2e_close_window ID, e2e_stop_program,
+# e2e_atspi windows|texts CAPTION|press CAPTION NAME,
 # e2e_record_audio FILE / e2e_stop_recording, e2e_wait_until SECONDS COMMAND..., e2e_fail TEXT.
 #
 #   E2E_AUDIO=1       also start the sound server (before e2e_setup)
+#   E2E_WM=1          also start a window manager, openbox (before e2e_setup)
+#   E2E_SCREEN        the screen's size and depth, 1024x768x24 unless set
 #   E2E_KEEP=1        keep the work folder (screenshots, logs) after the test
 #   E2E_WORK          the work folder; E2E_PROGRAM_PID the program's process
 
@@ -83,7 +86,7 @@ e2e_start_display() {
     e2e_require Xvfb xdotool xwininfo
     local fifo="$E2E_WORK/displayfd"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" \
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$fifo" \
         >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_PIDS+=($!)
     local number
@@ -91,6 +94,21 @@ e2e_start_display() {
     export DISPLAY=":$number"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
     e2e_wait_until 10 xwininfo -root || e2e_fail "display $DISPLAY does not answer"
+}
+
+# Openbox, a small window manager that follows the window manager specifications, with its
+# stock settings (a private home, so no user's settings apply). Ready once it names itself on the
+# root window.
+e2e_start_window_manager() {
+    e2e_require openbox xprop
+    mkdir -p "$E2E_WORK/wm-home"
+    HOME="$E2E_WORK/wm-home" openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_wait_until 10 e2e_window_manager_running || e2e_fail "openbox did not start"
+}
+
+e2e_window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
 }
 
 # A D-Bus session and the accessibility bus behind it, so the program's widgets can be read as a
@@ -154,19 +172,32 @@ e2e_setup() {
     export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
     e2e_start_display
+    if [ "${E2E_WM:-0}" = 1 ]; then
+        e2e_start_window_manager
+    fi
     e2e_start_session_bus
     if [ "${E2E_AUDIO:-0}" = 1 ]; then
         e2e_start_audio
     fi
 }
 
-# Starts the real program, as a player would, with its output kept for failures.
+# Starts the real program, as a player would, with its output kept for failures; any further
+# arguments go to the program.
 e2e_start_program() {
     local program
     program="$(realpath -e "$1" 2>/dev/null)" || e2e_fail "no program at '$1'"
     [ -x "$program" ] || e2e_fail "no program at '$program'"
-    (cd "$E2E_WORK" && exec "$program") >"$E2E_WORK/program.log" 2>&1 &
+    (cd "$E2E_WORK" && exec "$program" "${@:2}") >"$E2E_WORK/program.log" 2>&1 &
     E2E_PROGRAM_PID=$!
+}
+
+# Ends the program the test started, so that another one can start on the same display.
+e2e_stop_program() {
+    if [ -n "$E2E_PROGRAM_PID" ]; then
+        kill "$E2E_PROGRAM_PID" 2>/dev/null || true
+        wait "$E2E_PROGRAM_PID" 2>/dev/null || true
+        E2E_PROGRAM_PID=""
+    fi
 }
 
 e2e_program_running() {
@@ -255,6 +286,52 @@ e2e_windows_named() {
 e2e_click() {
     local id="$1" x="$2" y="$3"
     xdotool mousemove --window "$id" "$x" "$y" click 1
+}
+
+# Asks a window to close as a window manager does when its close box is clicked: a
+# WM_DELETE_WINDOW message. Under a bare X server nothing else delivers one.
+e2e_close_window() {
+    "$E2E_PYTHON" - "$1" <<'PYTHON'
+import ctypes
+import sys
+
+x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x11.XInternAtom.restype = ctypes.c_ulong
+x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                           ctypes.c_void_p]
+x11.XFlush.argtypes = [ctypes.c_void_p]
+x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+
+class Event(ctypes.Union):
+    _fields_ = [("message", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+display = x11.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
+window = int(sys.argv[1])
+event = Event()
+event.message.type = 33  # ClientMessage
+event.message.window = window
+event.message.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+event.message.format = 32
+event.message.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+if not x11.XSendEvent(display, window, 0, 0, ctypes.byref(event)):
+    sys.exit("the close request was not sent")
+x11.XFlush(display)
+x11.XCloseDisplay(display)
+PYTHON
 }
 
 # Reads the program's accessible tree as a screen reader does; see atspi_read.py.

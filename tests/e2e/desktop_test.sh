@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The game played from the keyboard alone, first on a bare X server, then under a window manager
+# (openbox). A bonus game opens in front of the machine with the keyboard; under the window
+# manager it is transient for the machine and stays in front when the player clicks or raises
+# the machine. ESC closes the game and the next key reaches the machine without a click; closing
+# the machine brings the title window with the keyboard, which takes a coin from Shift+5; 1 brings
+# the machine back with the keyboard. Double Zavri carries no icon, though the machine does.
+#   desktop_test.sh <path of the built program>
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+readonly BONUS_NOW="$(dirname "$1")/bonus_now"
+readonly MACHINE="Quirvanto"
+readonly TITLE="Quirvanto - Quirvanto Team 2026 - www.quirvanto.example"
+readonly DOUBLE_ZAVRI="Double Zavri (ESC key to exit)"
+
+hex() { printf '0x%x' "$1"; }
+# Whether the window manager stacks window $1 above window $2.
+stacked_above() {
+    xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | awk -v a="$(hex "$1")" -v b="$(hex "$2")" '
+        { for (i = 1; i <= NF; i++) { if ($i == a) pa = i; if ($i == b) pb = i } }
+        END { exit !(pa && pb && pa > pb) }'
+}
+has_focus() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+in_front_with_focus() { stacked_above "$1" "$2" && has_focus "$1"; }
+times_read() { e2e_atspi texts "$1" | grep -cxF "$2" || true; }
+gone() { [ -z "$(e2e_find_window "$1")" ]; }
+
+# One round on a bare X server or under openbox.
+play_round() {
+    local desktop="$1" where machine bonus title ones
+    where="on $desktop"
+    e2e_start_program "$BONUS_NOW" 10 5
+    machine="$(e2e_wait_window "$MACHINE")"
+    bonus="$(e2e_wait_window "$DOUBLE_ZAVRI")"
+    e2e_wait_until 10 has_focus "$bonus" || e2e_fail "Double Zavri has no keyboard $where"
+
+    if [ "$desktop" = openbox ]; then
+        xprop -id "$bonus" WM_TRANSIENT_FOR |
+            grep -qx "WM_TRANSIENT_FOR(WINDOW): window id # $(hex "$machine")" ||
+            e2e_fail "Double Zavri is not transient for the machine: $(xprop -id "$bonus" WM_TRANSIENT_FOR)"
+        e2e_wait_until 10 in_front_with_focus "$bonus" "$machine" ||
+            e2e_fail "Double Zavri did not open in front of the machine"
+        xprop -id "$bonus" _NET_WM_ICON | grep -q 'not found' || e2e_fail "Double Zavri shows an icon"
+        xprop -id "$machine" _NET_WM_ICON | grep -q '=' || e2e_fail "the machine shows no icon"
+        # A click on the machine where Double Zavri leaves it uncovered, then a request to the
+        # window manager to raise it: the game stays in front and keeps the keyboard.
+        e2e_click "$machine" 20 200
+        xdotool windowactivate "$machine" 2>/dev/null || true
+        sleep 0.5
+        e2e_wait_until 5 in_front_with_focus "$bonus" "$machine" ||
+            e2e_fail "raising the machine buried Double Zavri or took its keyboard"
+    fi
+
+    ones="$(times_read "$MACHINE" $'label\t1\t')"
+    more_ones() { [ "$(times_read "$MACHINE" $'label\t1\t')" -gt "$ones" ]; }
+    e2e_press Escape
+    e2e_wait_until 5 gone "$DOUBLE_ZAVRI" || e2e_fail "ESC did not close Double Zavri $where"
+    e2e_wait_until 5 has_focus "$machine" || e2e_fail "the machine has no keyboard after ESC $where"
+    e2e_press a
+    e2e_wait_until 5 more_ones || e2e_fail "A after ESC did not raise the bet $where"
+
+    if [ "$desktop" = openbox ]; then
+        e2e_press alt+F4
+    else
+        e2e_close_window "$machine"
+    fi
+    title="$(e2e_wait_window "$TITLE")"
+    e2e_wait_until 5 gone "$MACHINE" || e2e_fail "the machine did not close $where"
+    e2e_wait_until 5 has_focus "$title" || e2e_fail "the title window has no keyboard $where"
+    e2e_press shift+5
+    coin() { [ "$(times_read "$TITLE" $'label\t10\t')" -gt 0 ]; }
+    e2e_wait_until 5 coin || e2e_fail "Shift+5 inserted no coin $where"
+
+    e2e_press 1
+    machine="$(e2e_wait_window "$MACHINE")"
+    e2e_wait_until 5 gone "$TITLE" || e2e_fail "1 did not leave the title window $where"
+    e2e_wait_until 5 has_focus "$machine" || e2e_fail "the machine came back with no keyboard $where"
+    ones="$(times_read "$MACHINE" $'label\t1\t')"
+    e2e_press a
+    e2e_wait_until 5 more_ones || e2e_fail "A did not raise the bet of the machine that came back $where"
+    e2e_stop_program
+}
+
+e2e_setup
+play_round "a bare X server"
+e2e_start_window_manager
+play_round openbox
+e2e_log "desktop: ok"
