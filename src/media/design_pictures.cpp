@@ -55,17 +55,23 @@ void paintClickPointer(QPainter& painter) {
     hand.addRoundedRect(QRectF(17.5, 11.5, 4.5, 9), 2.2, 2.2);
     hand.addRoundedRect(QRectF(21.5, 13, 4.5, 8), 2.2, 2.2);
     hand.addRoundedRect(QRectF(9, 14, 17, 12), 4, 4);
+    hand.setFillRule(Qt::WindingFill);
     QPainterPath thumb;
     thumb.moveTo(10, 22);
     thumb.cubicTo(7, 20, 5, 17, 3.5, 17.5);
     thumb.cubicTo(1.5, 18.5, 3, 21.5, 5, 23.5);
     thumb.cubicTo(7, 25.5, 9, 26, 10, 26);
     thumb.closeSubpath();
-    hand = hand.united(thumb).simplified();
 
-    painter.setPen(QPen(Qt::black, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(QColor(0xfd, 0xfd, 0xf6));
-    painter.drawPath(hand);
+    // One outline round the whole hand: the parts are outlined with a wide pen, then filled over
+    // it, so only the outer half of each line shows and no line runs between the parts. (Joining
+    // the parts into one path took a quarter of the time the machine window needs to load.)
+    const QPen outline(Qt::black, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QColor skin(0xfd, 0xfd, 0xf6);
+    painter.strokePath(hand, outline);
+    painter.strokePath(thumb, outline);
+    painter.fillPath(hand, skin);
+    painter.fillPath(thumb, skin);
 
     painter.setPen(QPen(QColor(0x70, 0x70, 0x70), 0.8, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(13.7, 14), QPointF(13.7, 18));
