@@ -14,8 +14,10 @@ check: build
 
 bench: build
 	cd build/bin && ./quirvanto_sound_bench Snd
-	@if [ -n "$$DISPLAY" ]; then ./build/bin/quirvanto_bench; \
-	else xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bin/quirvanto_bench; fi
+	@benches='./build/bin/quirvanto_bench && ./build/bin/quirvanto_startup_bench \
+		./build/bin/quirvanto ./build/bin/quirvanto_bare_window'; \
+	if [ -n "$$DISPLAY" ]; then sh -c "$$benches"; \
+	else xvfb-run -a -s "-screen 0 1280x1024x24" sh -c "$$benches"; fi
 
 build: deps
 	cmake --preset default >/dev/null

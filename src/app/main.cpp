@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "app/after_first_frame.h"
 #include "app/program.h"
 #include "app/real_services.h"
 #include "ui/qt/qt_picture.h"
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
     }
 
     quirvanto::Program program(real.services());
+    // The sound gets ready on a thread of its own once the machine window is on the screen.
+    const quirvanto::AfterFirstFrame soundAfterFirstFrame([&real] { real.sound().startLoading(); });
     program.start();
     if (program.ended()) {
         return 0;

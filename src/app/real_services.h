@@ -25,6 +25,7 @@ public:
 
     [[nodiscard]] ui::Services& services() { return services_; }
     [[nodiscard]] PictureFiles& pictures() { return pictures_; }
+    [[nodiscard]] SdlSoundPlayer& sound() { return sound_; }
 
 private:
     ui::qt::QtScheduler scheduler_;

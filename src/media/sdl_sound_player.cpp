@@ -1,12 +1,12 @@
 #include "media/sdl_sound_player.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
+
+#include "media/sdl_mixer_library.h"
 
 namespace quirvanto {
 
@@ -46,30 +46,52 @@ private:
     int saved_;
 };
 
-bool openDevice() {
+bool openDevice(const SdlMixerLibrary& sdl) {
     const StderrSilenced quiet;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (sdl.initSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
-    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (sdl.openAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames) != 0) {
+        sdl.quitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_AllocateChannels(1);
+    sdl.allocateChannels(1);
     return true;
 }
 
 }  // namespace
 
-void SdlSoundPlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const {
-    Mix_FreeChunk(chunk);
+SdlSoundPlayer::SdlSoundPlayer(std::string programFolder)
+    : soundFolder_(std::move(programFolder) + "/Snd/") {}
+
+SdlSoundPlayer::~SdlSoundPlayer() {
+    if (!ready_ && !loading_.valid()) {
+        return;
+    }
+    waitUntilReady();
+    if (!deviceOpen_) {
+        return;
+    }
+    sdl_->haltChannel(-1);
+    chunks_.clear();
+    sdl_->closeAudio();
+    sdl_->quitSubSystem(SDL_INIT_AUDIO);
 }
 
-SdlSoundPlayer::SdlSoundPlayer(std::string programFolder)
-    : soundFolder_(std::move(programFolder) + "/Snd/") {
+void SdlSoundPlayer::startLoading() {
+    if (!ready_ && !loading_.valid()) {
+        loading_ = std::async(std::launch::async, [this] { load(); });
+    }
+}
+
+void SdlSoundPlayer::load() {
+    sdl_ = SdlMixerLibrary::get();
+    if (sdl_ == nullptr) {
+        return;
+    }
     // The game owns the process's signals and windows; SDL is here for the sound device only.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    deviceOpen_ = openDevice();
+    sdl_->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    deviceOpen_ = openDevice(*sdl_);
     if (!deviceOpen_) {
         return;
     }
@@ -82,25 +104,29 @@ SdlSoundPlayer::SdlSoundPlayer(std::string programFolder)
     }
 }
 
-SdlSoundPlayer::~SdlSoundPlayer() {
-    if (!deviceOpen_) {
-        return;
+void SdlSoundPlayer::waitUntilReady() {
+    startLoading();
+    if (loading_.valid()) {
+        loading_.get();
     }
-    Mix_HaltChannel(-1);
-    chunks_.clear();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    ready_ = true;
+}
+
+bool SdlSoundPlayer::hasDevice() {
+    waitUntilReady();
+    return deviceOpen_;
 }
 
 void SdlSoundPlayer::play(std::string_view name) {
+    waitUntilReady();
     if (!deviceOpen_) {
         return;
     }
     // A sound that cannot be played still cuts off the one playing: silence takes its place, so
     // that a bonus game's loop ends with its window even when "None" is missing.
-    Mix_HaltChannel(kTheChannel);
+    sdl_->haltChannel(kTheChannel);
     if (Mix_Chunk* sound = chunk(name)) {
-        Mix_PlayChannel(kTheChannel, sound, 0);
+        sdl_->playChannelTimed(kTheChannel, sound, 0, -1);
     }
 }
 
@@ -109,7 +135,8 @@ Mix_Chunk* SdlSoundPlayer::chunk(std::string_view name) {
     auto found = chunks_.find(key);
     if (found == chunks_.end()) {
         const std::string path = soundFolder_ + key + ".wav";
-        found = chunks_.emplace(key, Chunk(Mix_LoadWAV(path.c_str()))).first;
+        Mix_Chunk* decoded = sdl_->loadWavRw(sdl_->rwFromFile(path.c_str(), "rb"), 1);
+        found = chunks_.emplace(key, Chunk(decoded, ChunkDeleter{sdl_->freeChunk})).first;
     }
     return found->second.get();
 }
