@@ -102,12 +102,16 @@ constexpr std::array<LabelLayout, 5> kEtic{{
     {.caption = "123 Hold", .rect = {2160, 2700, 780, 225}, .fore = kPayLabelText},
     {.caption = "Any 2: Bet x1", .rect = {1680, 2950, 1215, 225}, .fore = kPayLabelText},
 }};
+// A win too wide for the room before the wheel's Stop, which lies in front of it, grows leftwards
+// into the free end of "You can win:".
+constexpr ui::Twips kStopLeft = 5640;
 constexpr LabelLayout kWin1{.caption = "0",
                             .rect = {5040, 2770, 165, 345},
                             .fore = 0xC0FFC0,
                             .points = 12,
                             .visible = false,
-                            .sizesToCaption = true};
+                            .sizesToCaption = true,
+                            .endsBy = kStopLeft};
 
 constexpr LabelLayout kCount{
     .caption = "Credits", .rect = {4680, 3480, 1935, 495}, .back = 0xC0FFFF, .points = 15.75};
@@ -153,7 +157,7 @@ constexpr LabelLayout kLabel3{.caption = "-",
                               .toolTip = "Clich here or press Z key",
                               .clickable = true};
 constexpr LabelLayout kLabel4{.caption = "Stop",
-                              .rect = {5640, 2760, 975, 375},
+                              .rect = {kStopLeft, 2760, 975, 375},
                               .back = 0x008000,
                               .fore = 0xC0FFC0,
                               .points = 12,

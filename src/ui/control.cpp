@@ -1,5 +1,7 @@
 #include "ui/control.h"
 
+#include <algorithm>
+
 #include "ui/window.h"
 
 namespace ui {
@@ -75,6 +77,8 @@ void Label::create(std::string_view name, int index, const LabelLayout& layout,
     toolTip_ = layout.toolTip;
     clickable_ = layout.clickable;
     sizesToCaption_ = layout.sizesToCaption;
+    layoutLeft_ = layout.rect.left;
+    endsBy_ = layout.endsBy;
     measure_ = &measure;
     fitToCaption();
 }
@@ -96,6 +100,9 @@ void Label::fitToCaption() {
     if (sizesToCaption_ && measure_ != nullptr) {
         Rect fitted = rect();
         fitted.width = measure_->width(caption_, points_);
+        if (endsBy_) {
+            fitted.left = std::min(layoutLeft_, *endsBy_ - fitted.width);
+        }
         setRectQuietly(fitted);
     }
 }

@@ -98,7 +98,8 @@ struct LabelLayout {
     bool visible = true;
     std::string_view toolTip;
     bool clickable = false;       // shows the shared pointer, takes clicks
-    bool sizesToCaption = false;  // keeps its left edge and takes the width of its caption
+    bool sizesToCaption = false;  // keeps its left edge and takes the width of its caption...
+    std::optional<Twips> endsBy;  // ...but one that would reach past endsBy ends there instead
 };
 
 class Label final : public Control {
@@ -134,6 +135,8 @@ private:
     std::string toolTip_;
     bool clickable_ = false;
     bool sizesToCaption_ = false;
+    Twips layoutLeft_ = 0;
+    std::optional<Twips> endsBy_;
     TextMeasure* measure_ = nullptr;
     std::function<void()> onClick_;
 };

@@ -21,6 +21,11 @@ struct Rect {
     Twips height = 0;
 };
 
+struct Size {
+    Twips width = 0;
+    Twips height = 0;
+};
+
 enum class Align { Left, Centre };
 
 // The mouse pointers of the game: the shared pointer of every clickable label, and the

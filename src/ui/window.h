@@ -16,11 +16,6 @@ namespace ui {
 
 class Application;
 
-struct Size {
-    Twips width = 0;
-    Twips height = 0;
-};
-
 struct WindowLayout {
     std::string_view caption;
     Size outer;  // frame and caption bar included, as the layouts give it

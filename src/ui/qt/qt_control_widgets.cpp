@@ -69,8 +69,8 @@ void LabelWidget::paintEvent(QPaintEvent*) {
     painter.setPen(foreColour());
     const Qt::Alignment horizontal =
         label_.align() == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
-    painter.drawText(rect(), static_cast<int>(horizontal | Qt::AlignTop | Qt::TextSingleLine),
-                     caption_);
+    const int layout = label_.sizesToCaption() ? kOneLineTextFlags : kLabelTextFlags;
+    painter.drawText(rect(), static_cast<int>(horizontal) | layout, caption_);
 }
 
 // Every label catches the clicks on it, as a label covering another one does in the game. Each

@@ -18,6 +18,11 @@ namespace ui::qt {
 }
 [[nodiscard]] QRect toPixels(Rect rect);
 
+// How a label lays out its caption: from the top, broken at spaces into lines that fit its width,
+// but on one line in a label as wide as its caption; the horizontal alignment is the label's own.
+inline constexpr int kLabelTextFlags = Qt::AlignTop | Qt::TextWordWrap;
+inline constexpr int kOneLineTextFlags = Qt::AlignTop | Qt::TextSingleLine;
+
 // The game's black-weight face at a size in points, set in pixels (points x 4/3) so that text
 // scales with the twip positions: "Arial Black" where the system has it, else Lato Black.
 [[nodiscard]] QFont gameFont(double points);

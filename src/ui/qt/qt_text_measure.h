@@ -4,10 +4,11 @@
 
 namespace ui::qt {
 
-// Widths of captions as the labels draw them, for labels that size to their caption.
+// Captions measured as the labels draw them.
 class QtTextMeasure final : public TextMeasure {
 public:
     [[nodiscard]] Twips width(std::string_view text, double points) override;
+    [[nodiscard]] Size wrapped(std::string_view text, double points, Twips width) override;
 };
 
 }  // namespace ui::qt
