@@ -108,7 +108,8 @@ void Label::fitToCaption() {
 }
 
 void Label::click() {
-    if (clickable_ && shownOnWindow() && owner() != nullptr && owner()->takesInput() && onClick_) {
+    if (clickable_ && owner() != nullptr && owner()->reachable(*this) && owner()->takesInput() &&
+        onClick_) {
         owner()->run(onClick_);
     }
 }

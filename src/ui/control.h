@@ -117,7 +117,7 @@ public:
     [[nodiscard]] bool clickable() const { return clickable_; }
     [[nodiscard]] bool sizesToCaption() const { return sizesToCaption_; }
 
-    // Runs the click handler, as a click on the label does.
+    // Runs the click handler, as a click on the label does: only while a click can reach it.
     void click();
     void setClickHandler(std::function<void()> handler) { onClick_ = std::move(handler); }
 

@@ -55,6 +55,14 @@ public:
     // Controls in z-order, back to front, as the layout creates them.
     [[nodiscard]] const std::vector<Control*>& controls() const { return controls_; }
 
+    // What a click at this point of the client area reaches: the frontmost shown control there,
+    // looked up through the picture boxes as they are stacked. Lines let clicks through; null
+    // where only the window lies. The mouse and a screen reader's press both go by it.
+    [[nodiscard]] Control* controlAt(Twips x, Twips y) const;
+    // Whether a click can reach the control anywhere: it is shown, and not wholly covered by
+    // the controls in front of it, nor cut away by the window's or its containers' edges.
+    [[nodiscard]] bool reachable(const Control& control) const;
+
     // The window this one is owned by and modal to (the machine for a bonus window).
     [[nodiscard]] Window* owner() const { return owner_; }
     void setOwner(Window* owner) { owner_ = owner; }

@@ -25,15 +25,36 @@ TEST_F(Windows, OutOfRangeIndicesDoNothingAndReadNeutral) {
     EXPECT_EQ(window.Cells[2].caption(), "cell");
 }
 
-TEST_F(Windows, AControlKeepsItsOwnVisibilityInsideAHiddenPanel) {
-    window.load();
+TEST_F(Windows, AClickReachesTheFrontmostShownControlAndNothingWhollyCoveredCanBeClicked) {
+    window.show();
+    EXPECT_EQ(window.controlAt(300, 300), &window.Spin);
+    EXPECT_EQ(window.controlAt(300, 375), &window.Spin) << "through the line";
+    EXPECT_EQ(window.controlAt(1200, 300), &window.Cover) << "a transparent label catches it";
+    EXPECT_EQ(window.controlAt(2000, 300), &window.Tile);
+    EXPECT_EQ(window.controlAt(2000, 1700), nullptr) << "the panel is hidden";
+    EXPECT_TRUE(window.reachable(window.Spin)) << "half of it is covered";
+
+    // A control keeps its own visibility inside a hidden panel, but cannot be clicked there.
     EXPECT_TRUE(window.Inside.visible());
-    EXPECT_FALSE(window.Inside.shownOnWindow());
+    EXPECT_FALSE(window.Inside.shownOnWindow() || window.reachable(window.Inside));
     window.Inside.click();
     EXPECT_EQ(window.clicks, 0);
     window.Panel.setVisible(true);
+    EXPECT_EQ(window.controlAt(2000, 1700), &window.Inside);
+    EXPECT_EQ(window.controlAt(2900, 2200), &window.Panel);
     window.Inside.click();
     EXPECT_EQ(window.clicks, 1);
+
+    // The panel and the transparent label in front of Spin cover all of it between them.
+    window.Panel.move(150, 150);
+    EXPECT_FALSE(window.reachable(window.Spin));
+    window.Spin.click();
+    EXPECT_EQ(window.spins, 0);
+    EXPECT_EQ(window.controlAt(400, 400), &window.Inside);
+    window.Inside.move(1300, 0);
+    EXPECT_FALSE(window.reachable(window.Inside)) << "outside its panel";
+    window.Panel.move(3000, 1500);
+    EXPECT_FALSE(window.reachable(window.Panel)) << "outside the window";
 }
 
 TEST_F(Windows, UnloadDestroysControlsAndReloadRecreatesThemWhileVariablesStay) {

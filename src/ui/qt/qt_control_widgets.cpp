@@ -1,7 +1,6 @@
 #include "ui/qt/qt_control_widgets.h"
 
 #include <QAccessible>
-#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -71,23 +70,6 @@ void LabelWidget::paintEvent(QPaintEvent*) {
         label_.align() == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
     const int layout = label_.sizesToCaption() ? kOneLineTextFlags : kLabelTextFlags;
     painter.drawText(rect(), static_cast<int>(horizontal) | layout, caption_);
-}
-
-// Every label catches the clicks on it, as a label covering another one does in the game. Each
-// press and release is one click, the second of a quick pair too: two clicks on "+" are two.
-void LabelWidget::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click) {
-        label_.click();
-    }
 }
 
 namespace {

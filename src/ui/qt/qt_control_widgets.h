@@ -40,14 +40,11 @@ public:
 protected:
     void follow() override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     Label& label_;
     QFont font_;
     QString caption_;
-    bool pressed_ = false;
 };
 
 // The widget for any control, not yet following it: the caller places it, then attaches it.

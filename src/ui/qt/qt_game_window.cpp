@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/qt/qt_keys.h"
 #include "ui/qt/qt_look.h"
@@ -74,6 +76,33 @@ GameWindow* frontGameWindow() {
         }
     }
     return nullptr;
+}
+
+Label* GameWindow::labelAt(const QPointF& position) const {
+    const auto pixel = [](double at) {
+        return static_cast<Twips>(std::floor(at)) * kTwipsPerPixel;
+    };
+    Control* control = window_.controlAt(pixel(position.x()), pixel(position.y()));
+    return control != nullptr && control->kind() == ControlKind::Label
+               ? static_cast<Label*>(control)
+               : nullptr;
+}
+
+// Every label catches the clicks on it, as a label covering another one does in the game. Each
+// press and release is one click, the second of a quick pair too: two clicks on "+" are two.
+void GameWindow::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton ? labelAt(event->position()) : nullptr;
+    event->accept();
+}
+
+void GameWindow::mouseReleaseEvent(QMouseEvent* event) {
+    Label* const pressed = pressed_;
+    pressed_ = nullptr;
+    event->accept();
+    if (pressed != nullptr && event->button() == Qt::LeftButton &&
+        labelAt(event->position()) == pressed) {
+        pressed->click();
+    }
 }
 
 }  // namespace ui::qt

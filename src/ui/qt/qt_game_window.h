@@ -8,7 +8,8 @@ namespace ui::qt {
 
 // The top-level widget of one game window: a client area fixed to the window's inner size, its
 // caption and back colour. It sees every key whatever child has focus and hands the keys and the
-// close box to the model, which decides.
+// close box to the model, which decides, and so are the clicks: a press and a release of the
+// left button on the same label, found by the model's own rule of what a click reaches.
 class GameWindow final : public QWidget {
 public:
     explicit GameWindow(Window& window);
@@ -20,9 +21,14 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    [[nodiscard]] Label* labelAt(const QPointF& position) const;
+
     Window& window_;
+    Label* pressed_ = nullptr;
 };
 
 // The shown game window in front: one that owns no shown game window (a bonus game stands in
