@@ -76,6 +76,7 @@ void Form7::createControls() {
     for (int i = 0; i < AA.size(); ++i) {
         create(AA[i], "AA", field(i), i);
     }
+    readMarkersOnRows(AA, BB);
     createLabel4(kLabel4);
     create(Timer1, "Timer1", kTimer1, [this] { Timer1_Timer(); });
     create(Suono, "Suono", kSuono, [this] { Suono_Timer(); });

@@ -21,6 +21,7 @@ void MarkerWindow::createControls() {
     for (int i = 0; i < BB.size(); ++i) {
         create(BB[i], "BB", layout_.marker(i), i);
     }
+    readMarkersOnRows(AA, BB);
     createLabel4(layout_.label4);
     createPrimoPiano();
     create(Timer1, "Timer1", kTimer1, [this] { Timer1_Timer(); });

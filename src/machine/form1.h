@@ -118,6 +118,7 @@ private:
     void showTile(int tile, int value);
     void darkenLetters();
     [[nodiscard]] ui::Line& columnMarker(int column);
+    void describeForScreenReaders();
 
     Program& program_;
 };

@@ -315,6 +315,7 @@ void Form1::createControls() {
     for (int i = 0; i < Hold.size(); ++i) {
         Hold[i].setClickHandler([this, i] { Hold_Click(i); });
     }
+    describeForScreenReaders();
 }
 
 }  // namespace quirvanto

@@ -126,6 +126,11 @@ void Form6::createControls() {
     for (int k = 0; k < 3; ++k) {
         AA[k].setClickHandler([this, k] { AA_Click(k); });
     }
+    // The coin prompt blinks, the strips and their dashes only decorate; the coins count.
+    AA[0].setReading({.blinking = [this] { return Press.enabled(); }});
+    AA[2].setReading({.announced = true});
+    Picture1.setReading({.decorative = true});
+    Picture2.setReading({.decorative = true});
 
     create(Timer1, "Timer1", kTimer1, [this] { Timer1_Timer(); });
     create(Timer2, "Timer2", kTimer2, [this] { Timer2_Timer(); });

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/reading.h"
 #include "ui/services.h"
 #include "ui/types.h"
 
@@ -56,6 +57,9 @@ public:
 
     void setView(ControlView* view) { view_ = view; }
 
+    [[nodiscard]] const Reading& reading() const { return reading_; }
+    void setReading(Reading reading) { reading_ = std::move(reading); }
+
 protected:
     explicit Control(ControlKind kind) : kind_(kind) {}
 
@@ -86,6 +90,7 @@ private:
     PictureBox* container_ = nullptr;
     Window* owner_ = nullptr;
     ControlView* view_ = nullptr;
+    Reading reading_;
 };
 
 struct LabelLayout {

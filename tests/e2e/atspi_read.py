@@ -4,13 +4,21 @@
     atspi_read.py windows                 one line per shown window: role, name, and text
     atspi_read.py texts CAPTION           one line per shown control of that window:
                                           role <TAB> name <TAB> description
-    atspi_read.py press CAPTION NAME      presses the shown button named NAME in that window
+    atspi_read.py press CAPTION NAME      presses the shown button (or check box) named NAME
+                  [--covered]             ... or one that is there but not on show
+    atspi_read.py states CAPTION          one line per control of that window, shown or not:
+                                          role <TAB> name <TAB> description <TAB> states
+                                          (showing, checkable, checked, comma-separated)
+    atspi_read.py value CAPTION LABEL     the name of the shown control labelled by LABEL
+    atspi_read.py events SECONDS          listens that long, then prints how many events of
+                                          each kind the program sent: kind <TAB> count
 
 Options: --app NAME (default Quirvanto), --timeout SECONDS to wait for the program, the window
 or the button to appear. Exit status 1 with a message on stderr when it is not found.
 """
 
 import argparse
+import signal
 import sys
 import time
 
@@ -35,13 +43,47 @@ def shown_windows(app):
             if window is not None and showing(window)]
 
 
-def descendants(accessible):
+def descendants(accessible, everything=False):
     for index in range(accessible.childCount):
         child = accessible.getChildAtIndex(index)
-        if child is None or not showing(child):
+        if child is None or not (everything or showing(child)):
             continue
         yield child
-        yield from descendants(child)
+        yield from descendants(child, everything)
+
+
+BUTTONS = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX)
+STATE_NAMES = [("showing", pyatspi.STATE_SHOWING), ("checkable", pyatspi.STATE_CHECKABLE),
+               ("checked", pyatspi.STATE_CHECKED)]
+
+
+def states_of(accessible):
+    states = accessible.getState()
+    return ",".join(name for name, state in STATE_NAMES if states.contains(state))
+
+
+def labelled_by(accessible):
+    for relation in accessible.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            for index in range(relation.getNTargets()):
+                yield relation.getTarget(index).name
+
+
+def count_events(seconds):
+    """Listens to the program's events for a while: what a screen reader would be told."""
+    import threading
+    counts = {}
+
+    def heard(event):
+        if event.host_application is not None and event.host_application.name == "Quirvanto":
+            kind = event.type if isinstance(event.type, str) else str(event.type)
+            counts[kind] = counts.get(kind, 0) + 1
+
+    kinds = ["object:state-changed", "object:property-change", "object:children-changed"]
+    pyatspi.Registry.registerEventListener(heard, *kinds)
+    threading.Timer(seconds, pyatspi.Registry.stop).start()
+    pyatspi.Registry.start()
+    return counts
 
 
 def text_of(accessible):
@@ -77,6 +119,7 @@ def window_named(args):
 
 
 def main():
+    signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # a reader that stops early is no error
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--app", default="Quirvanto")
     parser.add_argument("--timeout", type=float, default=10.0)
@@ -87,6 +130,14 @@ def main():
     press = commands.add_parser("press")
     press.add_argument("caption")
     press.add_argument("name")
+    press.add_argument("--covered", action="store_true")
+    states = commands.add_parser("states")
+    states.add_argument("caption")
+    value = commands.add_parser("value")
+    value.add_argument("caption")
+    value.add_argument("label")
+    events = commands.add_parser("events")
+    events.add_argument("seconds", type=float)
     args = parser.parse_args()
 
     if args.command == "windows":
@@ -97,12 +148,26 @@ def main():
         window = window_named(args)
         for control in descendants(window):
             print(f"{control.getRoleName()}\t{control.name}\t{control.description}")
+    elif args.command == "states":
+        window = window_named(args)
+        for control in descendants(window, everything=True):
+            print(f"{control.getRoleName()}\t{control.name}\t{control.description}"
+                  f"\t{states_of(control)}")
+    elif args.command == "value":
+        window = window_named(args)
+        def labelled():
+            return next((c.name for c in descendants(window)
+                         if args.label in labelled_by(c)), None)
+        print(find(args.timeout, labelled, f"a value labelled '{args.label}'"))
+    elif args.command == "events":
+        for kind, count in sorted(count_events(args.seconds).items()):
+            print(f"{kind}\t{count}")
     elif args.command == "press":
         window = window_named(args)
 
         def button():
-            return next((c for c in descendants(window)
-                         if c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == args.name), None)
+            return next((c for c in descendants(window, everything=args.covered)
+                         if c.getRole() in BUTTONS and c.name == args.name), None)
         target = find(args.timeout, button, f"button '{args.name}'")
         actions = target.queryAction()
         for index in range(actions.nActions):

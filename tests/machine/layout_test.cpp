@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -7,6 +8,8 @@
 #include <string>
 
 #include "machine_rig.h"
+#include "ui/qt/qt_accessible_follower.h"
+#include "ui/qt/qt_control_widgets.h"
 
 namespace {
 
@@ -77,12 +80,28 @@ struct Covering : ::testing::Test {
         }
         QTest::mouseClick(window, Qt::LeftButton, {}, at / ui::kTwipsPerPixel);
     }
+
+    // The control as a screen reader finds it.
+    [[nodiscard]] QAccessibleInterface* readerOf(const ui::Control& control) const {
+        for (QWidget* child : rig.widgetOf(m)->findChildren<QWidget*>()) {
+            const auto* widget = dynamic_cast<ui::qt::ControlWidget*>(child);
+            if (widget != nullptr && &widget->control() == &control) {
+                return QAccessible::queryAccessibleInterface(child);
+            }
+        }
+        return nullptr;
+    }
+    static void press(QAccessibleInterface* button) {
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
 };
 
 TEST_F(Covering, TheSkillChancePanelTakesTheClicksMeantForSpinWhileEnterStillSpins) {
     m.Picture2.setVisible(true);
     clickOn(m.Label1);
     clickOn(m.Label2);
+    EXPECT_TRUE(readerOf(m.Label1)->state().offscreen) << "a screen reader does not find Spin";
+    press(readerOf(m.Label1));
     EXPECT_EQ(m.Credits.caption() + "/" + m.Bet.caption(), "10/1");
     QTest::keyClick(window, Qt::Key_Return);
     EXPECT_EQ(m.Credits.caption(), "9");
@@ -90,12 +109,71 @@ TEST_F(Covering, TheSkillChancePanelTakesTheClicksMeantForSpinWhileEnterStillSpi
     EXPECT_FALSE(m.Picture2.visible());
 }
 
-TEST_F(Covering, HoldingTakesTheClicksMeantForTheHoldButtonsUntilTheHoldOffer) {
+TEST_F(Covering, HoldingTakesTheClicksAndPressesMeantForTheHoldButtonsUntilTheHoldOffer) {
+    QAccessibleInterface* hold = readerOf(m.Hold[0]);
+    EXPECT_TRUE(hold->state().offscreen);
+    press(hold);
     clickOn(m.Hold[0]);
     EXPECT_TRUE(rig.sound.played.empty());
     m.Holding.setVisible(false);
+    EXPECT_FALSE(hold->state().offscreen || hold->state().checked);
+    EXPECT_EQ(rig.widgetOf(m)->childAt(50, 388), hold->object()) << "the pointer finds it";
     clickOn(m.Hold[0]);
     EXPECT_TRUE(m.Col1.visible());
+    EXPECT_TRUE(hold->state().checkable && hold->state().checked);
+    press(hold);
+    EXPECT_FALSE(m.Col1.visible() || hold->state().checked);
+    EXPECT_EQ(hold->text(QAccessible::Name), "Hold column 1");
+}
+
+// What a screen reader was told, while a test listens.
+struct Told {
+    static inline std::vector<QAccessible::Event> events;
+    static void record(QAccessibleEvent& event) { events.push_back(event.type()); }
+    [[nodiscard]] static long count(QAccessible::Event type) {
+        return std::count(events.begin(), events.end(), type);
+    }
+};
+
+TEST_F(Covering, ScreenReadersReadTheTilesValuesAndLightsAndAreToldOfChangesAtMostTwiceASecond) {
+    auto before = ui::qt::AccessibleFollower::exchangeEventSink(Told::record);
+
+    m.NN[1].setCaption("7");
+    EXPECT_EQ(readerOf(m.X[1])->text(QAccessible::Name), "row 1, column 2: 7");
+    const auto labels = readerOf(m.Credits)->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.front().first->text(QAccessible::Name), "Credits");
+
+    // The nine tiles are the window's only pictures: arrows and lines are not read.
+    QAccessibleInterface* machine = QAccessible::queryAccessibleInterface(rig.widgetOf(m));
+    int pictures = 0;
+    QAccessibleInterface* announcement = nullptr;
+    for (int i = 0; i < machine->childCount(); ++i) {
+        const QAccessible::Role role = machine->child(i)->role();
+        pictures += role == QAccessible::Graphic ? 1 : 0;
+        announcement = role == QAccessible::Notification ? machine->child(i) : announcement;
+    }
+    EXPECT_EQ(pictures, 9);
+
+    // The light moves every 150 ms for three seconds: twenty steps, forty fields lit or darkened.
+    Told::events.clear();
+    m.Try.setEnabled(true);
+    rig.advance(3000);
+    const long told = Told::count(QAccessible::DescriptionChanged);
+    EXPECT_GE(told, 2);
+    EXPECT_LE(told, 2 * (3000 / 500 + 1));
+    for (const ui::Label& field : m.Game) {
+        EXPECT_EQ(readerOf(field)->text(QAccessible::Description) == "lit",
+                  field.foreColour() == ui::kWhite)
+            << field.caption() << ": read as it stands, told or not";
+    }
+
+    m.Credits.setCaption("9");
+    rig.advance(600);
+    ASSERT_NE(announcement, nullptr);
+    EXPECT_EQ(announcement->text(QAccessible::Name), "Credits: 9");
+
+    ui::qt::AccessibleFollower::exchangeEventSink(before);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "ui/qt/qt_control_widgets.h"
 
-#include <QAccessible>
 #include <QPainter>
 #include <algorithm>
 
@@ -25,11 +24,32 @@ QRect ControlWidget::geometryOnWindow() const {
     return toPixels(control_.rect());
 }
 
+// A decorative or blinking control keeps its widget shown and only stops drawing while it is
+// hidden: Qt tells screen readers of every widget shown or hidden, and a marker that moves on
+// every tick, or a prompt that blinks, would never let them rest.
+bool ControlWidget::keepsWidgetShown() const {
+    const Reading& reading = control_.reading();
+    const bool blinking = reading.blinking && reading.blinking();
+    return (reading.decorative || blinking) && control_.kind() != ControlKind::PictureBox;
+}
+
+bool ControlWidget::drawn() const {
+    return control_.visible();
+}
+
 void ControlWidget::controlChanged() {
     follow();
     setGeometry(geometryOnWindow());
-    setVisible(control_.visible());
+    const bool keptShown = keepsWidgetShown();
+    setVisible(control_.exists() && (control_.visible() || keptShown));
+    // While it is hidden, the pointer sees what lies under it (lines never catch the pointer).
+    if (keptShown && control_.kind() != ControlKind::Line) {
+        setAttribute(Qt::WA_TransparentForMouseEvents, !control_.visible());
+    }
     update();
+    if (onChange_) {
+        onChange_();
+    }
 }
 
 LabelWidget::LabelWidget(Label& label, const QCursor& clickCursor)
@@ -51,15 +71,13 @@ void LabelWidget::follow() {
     if (!label_.exists()) {
         return;
     }
-    QString caption = fromUtf8(label_.caption());
-    if (caption != caption_) {
-        caption_ = std::move(caption);
-        QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&nameChanged);
-    }
+    caption_ = fromUtf8(label_.caption());
 }
 
 void LabelWidget::paintEvent(QPaintEvent*) {
+    if (!drawn()) {
+        return;
+    }
     QPainter painter(this);
     if (const auto back = label_.backColour()) {
         painter.fillRect(rect(), toQColor(*back));
@@ -114,8 +132,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        draw(painter, rect(), control_);
+        if (drawn()) {
+            QPainter painter(this);
+            draw(painter, rect(), control_);
+        }
     }
 
 private:
@@ -137,6 +157,9 @@ protected:
     }
 
     void paintEvent(QPaintEvent*) override {
+        if (!drawn()) {
+            return;
+        }
         const LineLayout& layout = line_.layout();
         const int pen = std::max(1, layout.widthPixels);
         const int left = std::min(layout.x1, layout.x2);

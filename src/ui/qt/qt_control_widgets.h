@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "ui/control.h"
@@ -17,16 +18,23 @@ public:
     ControlWidget& operator=(const ControlWidget&) = delete;
 
     [[nodiscard]] Control& control() const { return control_; }
-    // Takes position, size and visibility from the control and repaints.
+    // Takes position, size and visibility from the control, repaints and tells the observer.
     void controlChanged() override;
+    // Told after every change of the control: what a screen reader reads may have changed.
+    void setChangeObserver(std::function<void()> observer) { onChange_ = std::move(observer); }
 
 protected:
     explicit ControlWidget(Control& control);
     [[nodiscard]] virtual QRect geometryOnWindow() const;
     virtual void follow() {}
+    // Whether the control is drawn now: a widget may stay shown for a hidden control.
+    [[nodiscard]] bool drawn() const;
 
 private:
+    [[nodiscard]] bool keepsWidgetShown() const;
+
     Control& control_;
+    std::function<void()> onChange_;
 };
 
 class LabelWidget final : public ControlWidget {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/qt/qt_accessible.h"
+#include "ui/qt/qt_accessible_follower.h"
 #include "ui/qt/qt_control_widgets.h"
 #include "ui/qt/qt_game_window.h"
 #include "ui/qt/qt_picture.h"
@@ -68,7 +69,10 @@ bool messageBoxOpen() {
 class QtWindowHost final : public WindowHost {
 public:
     QtWindowHost(QtHostFactory& factory, Window& window)
-        : factory_(factory), window_(window), widget_(new GameWindow(window)) {
+        : factory_(factory),
+          window_(window),
+          widget_(new GameWindow(window)),
+          follower_(*widget_, window.services().scheduler) {
         const WindowLayout& layout = window.layout();
         PictureSource& pictures = window.services().pictures;
         widget_->setWindowIcon(iconOf(layout, pictures));
@@ -104,6 +108,10 @@ public:
             widget_->watchKeysOf(*widget);
             widget->controlChanged();
             control->setView(widget);
+        }
+        follower_.restart();
+        for (Control* control : window_.controls()) {
+            made[control]->setChangeObserver([this] { follower_.schedule(); });
         }
     }
 
@@ -169,6 +177,7 @@ private:
     QtHostFactory& factory_;
     Window& window_;
     QPointer<GameWindow> widget_;
+    AccessibleFollower follower_;
     std::vector<QPointer<ControlWidget>> controls_;
 };
 
