@@ -8,7 +8,7 @@
 # The main calls: e2e_setup, e2e_start_program, e2e_wait_window CAPTION (prints the window id),
 # e2e_client_size ID, e2e_screenshot ID FILE, e2e_pixel FILE X Y, e2e_key ID KEYS...,
 # e2e_press KEYS..., e2e_click ID X Y, e2e_close_window ID, e2e_stop_program,
-# e2e_atspi windows|texts CAPTION|press CAPTION NAME,
+# e2e_atspi windows|texts|states|value|press|events (see atspi_read.py),
 # e2e_record_audio FILE / e2e_stop_recording, e2e_wait_until SECONDS COMMAND..., e2e_fail TEXT.
 #
 #   E2E_AUDIO=1       also start the sound server (before e2e_setup)
