@@ -4,7 +4,8 @@
 # manager it is transient for the machine and stays in front when the player clicks or raises
 # the machine. ESC closes the game and the next key reaches the machine without a click; closing
 # the machine brings the title window with the keyboard, which takes a coin from Shift+5; 1 brings
-# the machine back with the keyboard. Double Zavri carries no icon, though the machine does.
+# the machine back with the keyboard; its message box stands in front of it the same way and gives
+# the keyboard back when it closes. Double Zavri carries no icon, though the machine does.
 #   desktop_test.sh <path of the built program>
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -24,6 +25,8 @@ has_focus() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
 in_front_with_focus() { stacked_above "$1" "$2" && has_focus "$1"; }
 times_read() { e2e_atspi texts "$1" | grep -cxF "$2" || true; }
 gone() { [ -z "$(e2e_find_window "$1")" ]; }
+# The shown message box of the program: a window captioned "Quirvanto" that is not the machine $1.
+message_box() { e2e_windows_named "$MACHINE" | grep -vx "$1" | head -n1; }
 
 # One round on a bare X server or under openbox.
 play_round() {
@@ -75,6 +78,25 @@ play_round() {
     machine="$(e2e_wait_window "$MACHINE")"
     e2e_wait_until 5 gone "$TITLE" || e2e_fail "1 did not leave the title window $where"
     e2e_wait_until 5 has_focus "$machine" || e2e_fail "the machine came back with no keyboard $where"
+
+    # ENTER with no bet: "No bet!" over the machine, in front of it even when the machine is
+    # clicked; ENTER closes it and the machine has the keyboard again.
+    e2e_press Return
+    box_shown() { [ -n "$(message_box "$machine")" ]; }
+    e2e_wait_until 5 box_shown || e2e_fail "ENTER with no bet showed no message $where"
+    box="$(message_box "$machine")"
+    if [ "$desktop" = openbox ]; then
+        xprop -id "$box" WM_TRANSIENT_FOR | grep -q "window id # $(hex "$machine")$" ||
+            e2e_fail "the message is not transient for the machine"
+        e2e_click "$machine" 20 200
+        e2e_wait_until 5 in_front_with_focus "$box" "$machine" ||
+            e2e_fail "a click on the machine buried the message or took its keyboard"
+    fi
+    e2e_wait_until 5 has_focus "$box" || e2e_fail "the message has no keyboard $where"
+    e2e_press Return
+    e2e_wait_until 5 bash -c "! xwininfo -id $box >/dev/null 2>&1 || ! xwininfo -id $box | grep -q IsViewable" ||
+        e2e_fail "ENTER did not close the message $where"
+    e2e_wait_until 5 has_focus "$machine" || e2e_fail "the machine has no keyboard after the message $where"
     ones="$(times_read "$MACHINE" $'label\t1\t')"
     e2e_press a
     e2e_wait_until 5 more_ones || e2e_fail "A did not raise the bet of the machine that came back $where"

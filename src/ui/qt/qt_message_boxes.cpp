@@ -20,6 +20,11 @@ void QtMessageBoxes::show(std::string_view text) {
         box.activateWindow();
     }
     box.exec();
+    // The window under it gets the keyboard back, also where no window manager gives it.
+    if (parent != nullptr && parent->isVisible() &&
+        QGuiApplication::applicationState() == Qt::ApplicationActive) {
+        parent->activateWindow();
+    }
 }
 
 }  // namespace ui::qt
