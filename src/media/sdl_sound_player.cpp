@@ -21,7 +21,8 @@ constexpr int kBufferFrames = 512;
 
 // alsa-lib writes its configuration errors straight to stderr on a machine without a sound
 // card. Without a device the game is silent by design, so while the device is being looked
-// for those lines are sent nowhere.
+// for those lines are sent nowhere. That moment comes on the loading thread, some milliseconds
+// after the first window is shown; what the rest of the program writes then goes nowhere too.
 class StderrSilenced {
 public:
     StderrSilenced() : saved_(dup(STDERR_FILENO)) {
