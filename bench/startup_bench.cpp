@@ -29,7 +29,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kLongestStart = std::chrono::seconds(15);
-constexpr int kDefaultRuns = 15;
+constexpr int kDefaultRuns = 21;
 
 template <typename T>
 using Reply = std::unique_ptr<T, decltype(&std::free)>;
