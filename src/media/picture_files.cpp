@@ -1,8 +1,14 @@
 #include "media/picture_files.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QImage>
-#include <QString>
+#include <QImageReader>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 
+#include "media/asset_file.h"
 #include "media/design_pictures.h"
 #include "ui/qt/qt_picture.h"
 
@@ -10,8 +16,32 @@ namespace quirvanto {
 
 namespace {
 
+// Our own tiles are a few kilobytes; a file beyond this is not a tile picture.
+constexpr std::int64_t kMaxPictureFileBytes = 128 << 20;
+
+// The device pixels of a tile: 64 x 64 at least, so that a tile is crisp on a 2x screen, and more
+// where the screen has a higher ratio still.
+int tileDevicePixels() {
+    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    return kPictureSize * std::max(2, static_cast<int>(std::ceil(ratio)));
+}
+
 ui::Picture decodeFile(const std::string& path) {
-    QImage image(QString::fromStdString(path), "PNG");
+    auto asset = AssetFile::open(path, kMaxPictureFileBytes);
+    if (!asset) {
+        return nullptr;
+    }
+    QFile file;
+    if (!file.open(asset->release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        return nullptr;
+    }
+    QImageReader reader(&file, "PNG");
+    const QSize fileSize = reader.size();
+    const int devicePixels = tileDevicePixels();
+    if (fileSize.width() > devicePixels || fileSize.height() > devicePixels) {
+        reader.setScaledSize(fileSize.scaled(devicePixels, devicePixels, Qt::KeepAspectRatio));
+    }
+    QImage image = reader.read();
     if (image.isNull()) {
         return nullptr;
     }

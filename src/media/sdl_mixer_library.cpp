@@ -27,7 +27,7 @@ std::unique_ptr<SdlMixerLibrary> load() {
     const bool found = find(library, "SDL_SetHint", l->setHint) &&
                        find(library, "SDL_InitSubSystem", l->initSubSystem) &&
                        find(library, "SDL_QuitSubSystem", l->quitSubSystem) &&
-                       find(library, "SDL_RWFromFile", l->rwFromFile) &&
+                       find(library, "SDL_RWFromConstMem", l->rwFromConstMem) &&
                        find(library, "Mix_OpenAudio", l->openAudio) &&
                        find(library, "Mix_CloseAudio", l->closeAudio) &&
                        find(library, "Mix_AllocateChannels", l->allocateChannels) &&

@@ -17,7 +17,7 @@ struct SdlMixerLibrary {
     decltype(&SDL_SetHint) setHint;
     decltype(&SDL_InitSubSystem) initSubSystem;
     decltype(&SDL_QuitSubSystem) quitSubSystem;
-    decltype(&SDL_RWFromFile) rwFromFile;
+    decltype(&SDL_RWFromConstMem) rwFromConstMem;
     decltype(&Mix_OpenAudio) openAudio;
     decltype(&Mix_CloseAudio) closeAudio;
     decltype(&Mix_AllocateChannels) allocateChannels;

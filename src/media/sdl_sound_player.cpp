@@ -3,9 +3,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 
+#include "media/asset_file.h"
 #include "media/sdl_mixer_library.h"
 
 namespace quirvanto {
@@ -18,6 +20,10 @@ constexpr int kSampleRate = 44100;
 constexpr int kOutputChannels = 2;
 // About 12 ms of audio per buffer, so even an 80 ms sound is heard whole and starts at once.
 constexpr int kBufferFrames = 512;
+// The longest sound of the game is under 0.5 MB. A file beyond this is not a game sound and is
+// not decoded at all; the kept sounds together never hold more than the budget.
+constexpr std::int64_t kMaxSoundFileBytes = 4 << 20;
+constexpr std::size_t kDecodedSoundBudget = 32 << 20;
 
 // alsa-lib writes its configuration errors straight to stderr on a machine without a sound
 // card. Without a device the game is silent by design, so while the device is being looked
@@ -58,6 +64,19 @@ bool openDevice(const SdlMixerLibrary& sdl) {
     }
     sdl.allocateChannels(1);
     return true;
+}
+
+// The sound of a file decoded for the open device, or null when it cannot be played.
+Mix_Chunk* decode(const SdlMixerLibrary& sdl, const std::string& path) {
+    auto file = AssetFile::open(path, kMaxSoundFileBytes);
+    if (!file) {
+        return nullptr;
+    }
+    const auto bytes = file->readAll();
+    if (!bytes) {
+        return nullptr;
+    }
+    return sdl.loadWavRw(sdl.rwFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
 }
 
 }  // namespace
@@ -135,9 +154,12 @@ Mix_Chunk* SdlSoundPlayer::chunk(std::string_view name) {
     const std::string key(name);
     auto found = chunks_.find(key);
     if (found == chunks_.end()) {
-        const std::string path = soundFolder_ + key + ".wav";
-        Mix_Chunk* decoded = sdl_->loadWavRw(sdl_->rwFromFile(path.c_str(), "rb"), 1);
-        found = chunks_.emplace(key, Chunk(decoded, ChunkDeleter{sdl_->freeChunk})).first;
+        Chunk sound(decode(*sdl_, soundFolder_ + key + ".wav"), ChunkDeleter{sdl_->freeChunk});
+        if (sound && sound->alen > kDecodedSoundBudget - decodedBytes_) {
+            sound.reset();
+        }
+        decodedBytes_ += sound ? sound->alen : 0;
+        found = chunks_.emplace(key, std::move(sound)).first;
     }
     return found->second.get();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <future>
 #include <memory>
 #include <string>
@@ -21,7 +22,9 @@ struct SdlMixerLibrary;
 // is done waits for it, and starts it if nothing has. A file that was not in the folder then is
 // decoded on its first play and kept. Without an audio device every call is silently nothing; a
 // missing or broken file plays silence, which cuts off the sound that is playing like any other
-// sound. All calls come from one thread.
+// sound. Only a regular file of at most 4 MB is read, and the decoded sounds kept never pass
+// 32 MB in all: a file beyond either is unplayable, so no file in the folder can hang the game or
+// flood its memory. All calls come from one thread.
 class SdlSoundPlayer final : public ui::SoundPlayer {
 public:
     explicit SdlSoundPlayer(std::string programFolder);
@@ -54,6 +57,7 @@ private:
     const SdlMixerLibrary* sdl_ = nullptr;
     bool deviceOpen_ = false;
     std::unordered_map<std::string, Chunk> chunks_;
+    std::size_t decodedBytes_ = 0;
 };
 
 }  // namespace quirvanto

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL_mixer.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +39,18 @@ void fill(const QTemporaryDir& folder, const char* from, const char* copy, const
     QFile file(folder.filePath(broken));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(brokenBytes);
+}
+
+// Puts entries that are no asset files under the names <prefix>Fifo, Device, Folder and Huge in
+// a folder: a FIFO no one writes to, a link to /dev/zero, a folder, and a 1 GB file (sparse, so
+// it costs no disk). Each of them once hung the game or flooded its memory.
+void fillWithNonFiles(const QTemporaryDir& folder, const QString& prefix, const QString& suffix) {
+    ASSERT_EQ(mkfifo(folder.filePath(prefix + "Fifo" + suffix).toLocal8Bit(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", folder.filePath(prefix + "Device" + suffix)));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(prefix + "Folder" + suffix));
+    QFile huge(folder.filePath(prefix + "Huge" + suffix));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(std::int64_t{1} << 30));
 }
 
 // A picture made once and then shared, shown at 32 x 32 and drawn at 64 x 64 so that it stays
@@ -88,15 +101,27 @@ TEST(Pictures, EachIsMadeOnceCrispAndUnlikeTheOthers) {
     }
 }
 
-TEST(Pictures, AMissingOrUndecodableTileFileGivesNoPicture) {
+// A file that is missing, undecodable or no file at all gives no picture, and at once. A picture
+// larger than a tile is decoded to the tile's 64 x 64 device pixels, not kept at its own size.
+TEST(Pictures, OnlyADecodableFileGivesAPictureAndNoneHoldsMoreThanATile) {
     QTemporaryDir folder;
     fill(folder, "Img/3.png", "Img/3.png", "Img/2.png", "\x89PNG but not really");
+    fillWithNonFiles(folder, "Img/", ".png");
+    QImage large(1600, 1200, QImage::Format_RGB32);
+    large.fill(Qt::darkCyan);
+    ASSERT_TRUE(large.save(folder.filePath("Img/Large.png"), "PNG"));
     PictureFiles pictures(folder.path().toStdString());
-    for (const char* unusable : {"2", "7", "7", "3.png"}) {
+    for (const char* unusable : {"2", "7", "7", "3.png", "Fifo", "Device", "Folder", "Huge"}) {
         EXPECT_EQ(pictures.file(unusable), nullptr) << unusable;
     }
     EXPECT_NE(pictures.file("3"), nullptr);
     EXPECT_EQ(PictureFiles("/nonexistent/quirvanto").file("3"), nullptr);
+
+    const auto* shown = dynamic_cast<const ui::qt::QtPicture*>(pictures.file("Large").get());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->image().size(), QSize(64, 48));
+    EXPECT_EQ(shown->image().deviceIndependentSize(), QSizeF(32, 24));
+    EXPECT_EQ(shown->image().pixelColor(10, 10), QColor(Qt::darkCyan));
 }
 
 TEST(Pictures, ATileWhosePictureIsMissingKeepsItsPictureButTakesTheValue) {
@@ -234,6 +259,9 @@ TEST_F(SoundPlayer, TheNewestSoundCutsOffTheOnePlaying) {
     EXPECT_EQ(playingBytes(), deviceBytesOf("Bingo"));
 }
 
+// An entry that is no sound file (a FIFO, a device, a folder, a file beyond any sound of the
+// game) is unplayable as a missing or broken file is, and none of them holds up the player, which
+// reads every file of the folder as it starts.
 TEST_F(SoundPlayer, AMissingSoundFolderOrAMissingOrBrokenFileCutsOffTheSoundPlaying) {
     SdlSoundPlayer withoutFolder("/nonexistent/quirvanto");
     ASSERT_TRUE(withoutFolder.hasDevice());
@@ -242,8 +270,10 @@ TEST_F(SoundPlayer, AMissingSoundFolderOrAMissingOrBrokenFileCutsOffTheSoundPlay
 
     QTemporaryDir folder;
     fill(folder, "Snd/Bingo.wav", "Snd/Fanfare.wav", "Snd/Broken.wav", "RIFF1234WAVEnot a sound");
+    fillWithNonFiles(folder, "Snd/", ".wav");
     SdlSoundPlayer player(folder.path().toStdString());
-    for (const char* unplayable : {"Broken", "Missing", "Fanfare.wav"}) {
+    for (const char* unplayable :
+         {"Broken", "Missing", "Fanfare.wav", "Fifo", "Device", "Folder", "Huge"}) {
         player.play("Fanfare");
         ASSERT_EQ(playingBytes(), deviceBytesOf("Bingo"));
         player.play(unplayable);
