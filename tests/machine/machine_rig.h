@@ -28,7 +28,10 @@ struct Machine {
     testing_support::Rig rig;
     quirvanto::Form1& m = rig.program.form1();
 
-    Machine() {
+    Machine() { start(); }
+    explicit Machine(testing_support::RealMedia media) : rig(media) { start(); }
+
+    void start() {
         rig.program.start();
         m.Publi.setEnabled(false);
     }

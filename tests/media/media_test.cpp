@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <SDL_mixer.h>
-#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "bad_entries.h"
 #include "machine/form1.h"
 #include "media/design_pictures.h"
 #include "media/picture_files.h"
@@ -41,16 +41,12 @@ void fill(const QTemporaryDir& folder, const char* from, const char* copy, const
     file.write(brokenBytes);
 }
 
-// Puts entries that are no asset files under the names <prefix>Fifo, Device, Folder and Huge in
-// a folder: a FIFO no one writes to, a link to /dev/zero, a folder, and a 1 GB file (sparse, so
-// it costs no disk). Each of them once hung the game or flooded its memory.
+// Puts the entries that are no asset files beside them, named as the entries are.
 void fillWithNonFiles(const QTemporaryDir& folder, const QString& prefix, const QString& suffix) {
-    ASSERT_EQ(mkfifo(folder.filePath(prefix + "Fifo" + suffix).toLocal8Bit(), 0600), 0);
-    ASSERT_TRUE(QFile::link("/dev/zero", folder.filePath(prefix + "Device" + suffix)));
-    ASSERT_TRUE(QDir(folder.path()).mkpath(prefix + "Folder" + suffix));
-    QFile huge(folder.filePath(prefix + "Huge" + suffix));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(huge.resize(std::int64_t{1} << 30));
+    for (const auto entry : media_tests::kNonFiles) {
+        media_tests::make(entry,
+                          folder.filePath(prefix + QString::fromStdString(nameOf(entry)) + suffix));
+    }
 }
 
 // A picture made once and then shared, shown at 32 x 32 and drawn at 64 x 64 so that it stays

@@ -116,6 +116,11 @@ Rig::Rig(OnScreen)
                clock,     *screenMeasure, *screenHosts, terminator},
       program(services) {}
 
+Rig::Rig(RealMedia media)
+    : services{scheduler, messages, media.sound, media.pictures, random,
+               clock,     measure,  hosts,       terminator},
+      program(services) {}
+
 QWidget* Rig::widgetOf(const ui::Window& window) const {
     return screenHosts ? screenHosts->widgetOf(window) : nullptr;
 }

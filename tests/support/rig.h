@@ -107,10 +107,17 @@ public:
 struct OnScreen {};
 inline constexpr OnScreen kOnScreen{};
 
+// The real sound player and picture loader, for a Rig that plays with the files of a folder.
+struct RealMedia {
+    ui::SoundPlayer& sound;
+    ui::PictureSource& pictures;
+};
+
 // The whole program on virtual time with recording services and no screen.
 struct Rig {
     Rig();
     explicit Rig(OnScreen);
+    explicit Rig(RealMedia media);
     void advance(std::int64_t ms) { scheduler.advance(ms); }
     [[nodiscard]] std::int64_t now() const { return scheduler.now(); }
     // The top-level widget of a window of an on-screen Rig once the window has been loaded.
