@@ -1,7 +1,7 @@
 # The two commands of a newcomer: `make run` and `make check`.
 JOBS ?= $(shell nproc)
 
-.PHONY: run check bench build deps format
+.PHONY: run check sanitize bench build deps format
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -11,6 +11,14 @@ run: build
 
 check: build
 	ctest --preset default -j1
+	$(MAKE) --no-print-directory sanitize
+
+# Every unit, behaviour and widget test again under AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer, in build-sanitize/; the first report fails the run.
+sanitize: deps
+	cmake --preset sanitize >/dev/null
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j1
 
 bench: build
 	cd build/bin && ./quirvanto_sound_bench Snd
