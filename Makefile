@@ -1,7 +1,7 @@
 # The two commands of a newcomer: `make run` and `make check`.
 JOBS ?= $(shell nproc)
 
-.PHONY: run check sanitize bench build deps format
+.PHONY: run check sanitize soak bench build deps format
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -19,6 +19,10 @@ sanitize: deps
 	cmake --preset sanitize >/dev/null
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j1
+
+# The random player of the test suite for ten million events instead of a hundred thousand.
+soak: build
+	cd build/bin && QUIRVANTO_PLAY_EVENTS=1000000 ./test_play --gtest_filter='RandomPlay.*'
 
 bench: build
 	cd build/bin && ./quirvanto_sound_bench Snd
