@@ -9,6 +9,7 @@
 
 #include "media/asset_file.h"
 #include "media/sdl_mixer_library.h"
+#include "media/wav_format.h"
 
 namespace quirvanto {
 
@@ -66,14 +67,20 @@ bool openDevice(const SdlMixerLibrary& sdl) {
     return true;
 }
 
-// The sound of a file decoded for the open device, or null when it cannot be played.
-Mix_Chunk* decode(const SdlMixerLibrary& sdl, const std::string& path) {
+// The sound of a file decoded for the open device, or null when it cannot be played. A file
+// whose sound would pass `room` once converted is not decoded at all: the decoder's working
+// buffers would be several times that size.
+Mix_Chunk* decode(const SdlMixerLibrary& sdl, const std::string& path, std::size_t room) {
     auto file = AssetFile::open(path, kMaxSoundFileBytes);
     if (!file) {
         return nullptr;
     }
     const auto bytes = file->readAll();
     if (!bytes) {
+        return nullptr;
+    }
+    const auto converted = convertedWaveBytes(*bytes, kSampleRate, kOutputChannels);
+    if (!converted || *converted > static_cast<double>(room)) {
         return nullptr;
     }
     return sdl.loadWavRw(sdl.rwFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
@@ -154,7 +161,8 @@ Mix_Chunk* SdlSoundPlayer::chunk(std::string_view name) {
     const std::string key(name);
     auto found = chunks_.find(key);
     if (found == chunks_.end()) {
-        Chunk sound(decode(*sdl_, soundFolder_ + key + ".wav"), ChunkDeleter{sdl_->freeChunk});
+        Chunk sound(decode(*sdl_, soundFolder_ + key + ".wav", kDecodedSoundBudget - decodedBytes_),
+                    ChunkDeleter{sdl_->freeChunk});
         if (sound && sound->alen > kDecodedSoundBudget - decodedBytes_) {
             sound.reset();
         }

@@ -22,9 +22,10 @@ struct SdlMixerLibrary;
 // is done waits for it, and starts it if nothing has. A file that was not in the folder then is
 // decoded on its first play and kept. Without an audio device every call is silently nothing; a
 // missing or broken file plays silence, which cuts off the sound that is playing like any other
-// sound. Only a regular file of at most 4 MB is read, and the decoded sounds kept never pass
-// 32 MB in all: a file beyond either is unplayable, so no file in the folder can hang the game or
-// flood its memory. All calls come from one thread.
+// sound. Only a regular file of at most 4 MB is read, only a wave file is decoded, and the
+// decoded sounds kept never pass 32 MB in all, a file's converted size being weighed from its
+// header before it is decoded: a file beyond any of these is unplayable, so no file in the
+// folder can hang the game or flood its memory. All calls come from one thread.
 class SdlSoundPlayer final : public ui::SoundPlayer {
 public:
     explicit SdlSoundPlayer(std::string programFolder);

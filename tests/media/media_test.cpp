@@ -20,6 +20,7 @@
 #include "media/design_pictures.h"
 #include "media/picture_files.h"
 #include "media/sdl_sound_player.h"
+#include "media/wav_format.h"
 #include "support/heard_shares.h"
 #include "support/rig.h"
 #include "support/usual_paths.h"
@@ -47,6 +48,11 @@ void fillWithNonFiles(const QTemporaryDir& folder, const QString& prefix, const 
         media_tests::make(entry,
                           folder.filePath(prefix + QString::fromStdString(nameOf(entry)) + suffix));
     }
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A picture made once and then shared, shown at 32 x 32 and drawn at 64 x 64 so that it stays
@@ -253,6 +259,25 @@ TEST_F(SoundPlayer, TheNewestSoundCutsOffTheOnePlaying) {
     SdlSoundPlayer notStarted(".");
     notStarted.play("Bingo");
     EXPECT_EQ(playingBytes(), deviceBytesOf("Bingo"));
+}
+
+// A sound is weighed from its wave header before it is decoded: never lighter than the mixer makes
+// it, so that a file too heavy for the player is never decoded, and not much heavier, so that our
+// own sounds are all kept. A file in any other format has no weight and is not decoded at all.
+TEST_F(SoundPlayer, WeighsAWaveFileFromItsHeaderBeforeDecodingIt) {
+    SdlSoundPlayer player(".");
+    ASSERT_TRUE(player.hasDevice());
+    for (const char* name : {"Bingo", "Ladder", "Bet"}) {
+        SCOPED_TRACE(name);
+        const QByteArray file = readFile(QString("Snd/%1.wav").arg(name));
+        const auto weight = quirvanto::convertedWaveBytes(
+            std::vector<unsigned char>(file.begin(), file.end()), 44100, 2);
+        ASSERT_TRUE(weight.has_value());
+        EXPECT_GE(*weight, deviceBytesOf(name));
+        EXPECT_LE(*weight, deviceBytesOf(name) * 1.01 + 1000);
+    }
+    const QByteArray picture = readFile("Img/1.png");
+    EXPECT_FALSE(quirvanto::convertedWaveBytes({picture.begin(), picture.end()}, 44100, 2));
 }
 
 // An entry that is no sound file (a FIFO, a device, a folder, a file beyond any sound of the
