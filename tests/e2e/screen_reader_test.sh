@@ -53,7 +53,7 @@ while [ "$held$stopped" != 11 ]; do
         continue
     fi
     read_machine
-    settled=0
+    settled=0 board=0
     if has "push button" Stop showing; then
         settled=1
         if [ "$stopped" = 0 ] && [ -n "$(lit_fields)" ]; then
@@ -78,7 +78,7 @@ while [ "$held$stopped" != 11 ]; do
             e2e_atspi press Quirvanto Stop
         fi
     elif has "check box" "Hold column 1" showing; then
-        settled=1
+        settled=1 board=1
         if [ "$held" = 0 ]; then
             e2e_atspi press Quirvanto "Hold column 2"
             read_machine
@@ -88,7 +88,7 @@ while [ "$held$stopped" != 11 ]; do
         fi
         e2e_atspi press Quirvanto Spin
     elif has "push button" Spin showing; then
-        settled=1
+        settled=1 board=1
         e2e_atspi press Quirvanto Spin
         if [ "$spun" = 0 ]; then
             e2e_wait_until 3 announced "Credits: 9" || e2e_fail "the credits of 9 were not announced"
@@ -96,8 +96,9 @@ while [ "$held$stopped" != 11 ]; do
             continue
         fi
     fi
-    # The grid, read once the first roll is over: every tile by its place and a value of 1 to 9.
-    if [ "$spun$settled$grid" = 110 ]; then
+    # The grid, read once the first roll is over and no letter game's panel lies over it: every
+    # tile by its place and a value of 1 to 9.
+    if [ "$spun$board$grid" = 110 ]; then
         tiles="$(grep -cE $'^image\trow [1-3], column [1-3]: [1-9]\t[^\t]*\tshowing$' "$reading" || true)"
         [ "$tiles" = 9 ] || e2e_fail "the grid reads $tiles tiles, not 9: $(grep ^image "$reading")"
         grid=1
