@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "app/real_services.h"
 #include "ui/qt/qt_picture.h"
+#include "ui/qt/qt_quit_requests.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     }
 
     quirvanto::Program program(real.services());
+    const ui::qt::QuitRequests quitRequests(program);
     // The sound gets ready on a thread of its own once the machine window is on the screen.
     const quirvanto::AfterFirstFrame soundAfterFirstFrame([&real] { real.sound().startLoading(); });
     program.start();
