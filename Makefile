@@ -1,7 +1,7 @@
 # The two commands of a newcomer: `make run` and `make check`.
 JOBS ?= $(shell nproc)
 
-.PHONY: run check sanitize soak bench build deps format
+.PHONY: run check sanitize soak bench build package deps format
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -30,6 +30,10 @@ bench: build
 		./build/bin/quirvanto ./build/bin/quirvanto_bare_window'; \
 	if [ -n "$$DISPLAY" ]; then sh -c "$$benches"; \
 	else xvfb-run -a -s "-screen 0 1280x1024x24" sh -c "$$benches"; fi
+
+# A Debian package of the game in build/package/.
+package: build
+	cpack --config build/CPackConfig.cmake -B build/package
 
 build: deps
 	cmake --preset default >/dev/null

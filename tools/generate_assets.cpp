@@ -4,16 +4,19 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include "program_icons.h"
 #include "sounds.h"
 #include "synth.h"
 #include "tile_pictures.h"
 #include "wav_file.h"
 
-// Makes the game's sounds (<dir>/Snd/<name>.wav) and tile pictures (<dir>/Img/<value>.png).
+// Makes the game's sounds (<dir>/Snd/<name>.wav) and tile pictures (<dir>/Img/<value>.png), and
+// the program icon in every size of the icon theme (<theme>/<n>x<n>/apps/<icon name>.png).
 // Runs at build time, without a display.
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quirvanto_assets <output folder>\n");
+    if (argc != 4) {
+        std::fprintf(stderr,
+                     "usage: quirvanto_assets <output folder> <icon theme folder> <icon name>\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -40,6 +43,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "quirvanto_assets: cannot write %s\n", path.c_str());
             return 1;
         }
+    }
+    if (!assets::writeProgramIcons(argv[2], argv[3])) {
+        std::fprintf(stderr, "quirvanto_assets: cannot write the icons in %s\n", argv[2]);
+        return 1;
     }
     return 0;
 }

@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-apps imagemagick openbox
     pulseaudio pulseaudio-utils
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11
+    desktop-file-utils appstream dpkg-dev fakeroot lintian man-db
 )
 
 missing=()

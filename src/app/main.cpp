@@ -2,14 +2,45 @@
 #include <QIcon>
 #include <QPixmap>
 #include <cstdio>
+#include <cstring>
 
 #include "app/after_first_frame.h"
 #include "app/program.h"
 #include "app/real_services.h"
-#include "ui/qt/qt_picture.h"
+#include "media/design_pictures.h"
 #include "ui/qt/qt_quit_requests.h"
 
 namespace {
+
+constexpr const char* kHelp =
+    "Usage: quirvanto [--help | --version]\n"
+    "\n"
+    "Quirvanto, a coin slot machine: set a bet, spin a 3 x 3 grid of number tiles and win on its\n"
+    "rows; every win goes to a bonus wheel that you stop yourself.\n"
+    "\n"
+    "Keys: A / Z bet, ENTER spin, 1 2 3 hold a column, SPACE stop, ESC leave a bonus game;\n"
+    "on the title screen 5 inserts a coin, 1 goes back to the machine, ESC leaves.\n"
+    "\n"
+    "  --help     print this text and exit\n"
+    "  --version  print the version and exit\n"
+    "\n"
+    "The game has no other options. See quirvanto(6).\n";
+
+// Answers --help or --version, whichever comes first; true when one was answered. Runs before
+// anything reaches for a display or the sound device.
+bool answeredInformation(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kHelp, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("quirvanto " QUIRVANTO_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
 
 // Qt aborts when it cannot reach a display; say so plainly instead.
 bool hasDisplay() {
@@ -21,21 +52,29 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (answeredInformation(argc, argv)) {
+        return 0;
+    }
     if (!hasDisplay()) {
         std::fputs("quirvanto: no display to show the game on (DISPLAY is not set)\n", stderr);
         return 1;
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quirvanto"));
+    QApplication::setApplicationVersion(QStringLiteral(QUIRVANTO_VERSION));
+    // The window, its app id / WM_CLASS and the menu entry belong together.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUIRVANTO_ID));
     // The game ends the program itself, from the title window, whatever windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
 
     quirvanto::RealServices real(QCoreApplication::applicationDirPath().toStdString());
 
-    const ui::Picture icon = real.pictures().design(ui::DesignPicture::ProgramIcon);
-    if (const auto* drawn = dynamic_cast<const ui::qt::QtPicture*>(icon.get())) {
-        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(drawn->image())));
+    // The same drawing as the icons in the icon theme, sharp at every size a desktop asks for.
+    QIcon icon;
+    for (const int pixels : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(QPixmap::fromImage(quirvanto::drawProgramIcon(pixels)));
     }
+    QApplication::setWindowIcon(icon);
 
     quirvanto::Program program(real.services());
     const ui::qt::QuitRequests quitRequests(program);

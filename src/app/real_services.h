@@ -15,8 +15,9 @@
 
 namespace quirvanto {
 
-// The outside services of the real program: Qt windows and timers, SDL sound, the pictures
-// beside the program, the time of day. Needs a QApplication.
+// The outside services of the real program: Qt windows and timers, SDL sound, the game's sounds
+// and pictures (beside the program or in its installed data folder), the time of day. Needs a
+// QApplication.
 class RealServices {
 public:
     explicit RealServices(const std::string& programFolder);

@@ -182,6 +182,17 @@ QImage drawDesignPicture(DesignPicture which) {
     return picture;
 }
 
+QImage drawProgramIcon(int pixels) {
+    QImage icon(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter;
+    canvas::begin(painter, icon);
+    painter.scale(qreal(pixels) / kPictureSize, qreal(pixels) / kPictureSize);
+    paintProgramIcon(painter);
+    painter.end();
+    return icon;
+}
+
 QPoint pointerHotSpot(DesignPicture which) {
     switch (which) {
         case DesignPicture::ClickPointer:

@@ -59,7 +59,7 @@ enum class DesignPicture {
 class PictureSource {
 public:
     virtual ~PictureSource() = default;
-    // The picture Img/<name> beside the program, or null when it is missing or unreadable.
+    // The picture Img/<name> of the game's data, or null when it is missing or unreadable.
     [[nodiscard]] virtual Picture file(std::string_view name) = 0;
     [[nodiscard]] virtual Picture design(DesignPicture which) = 0;
 };

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# The game as a desktop user gets it: installed into a prefix that is then moved, started from
+# another folder, it plays its sounds and shows its tile pictures from the installed data folder;
+# its menu entry and metainfo pass the distributions' validators; --help and --version answer
+# without a display; SIGTERM ends it at once with status 0.
+#   install_test.sh <path of the built program>
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+readonly ID=example.quirvanto.Quirvanto
+build="$(cd "$(dirname "$1")/.." && pwd)"
+[ -f "$build/CMakeCache.txt" ] || e2e_fail "no build folder above $1"
+e2e_require desktop-file-validate appstreamcli
+
+cmake --install "$build" --prefix "$E2E_WORK/staged" >"$E2E_WORK/install.log" 2>&1 ||
+    e2e_fail "cmake --install failed: $(cat "$E2E_WORK/install.log")"
+mv "$E2E_WORK/staged" "$E2E_WORK/prefix"
+prefix="$E2E_WORK/prefix"
+for file in bin/quirvanto share/quirvanto/Snd/Roll1.wav share/quirvanto/Img/9.png \
+    "share/applications/$ID.desktop" "share/metainfo/$ID.metainfo.xml" \
+    "share/icons/hicolor/16x16/apps/$ID.png" "share/icons/hicolor/512x512/apps/$ID.png" \
+    share/man/man6/quirvanto.6.gz share/doc/quirvanto/copyright; do
+    [ -f "$prefix/$file" ] || e2e_fail "$file is not installed"
+done
+[ "$(identify -format %wx%h "$prefix/share/icons/hicolor/22x22/apps/$ID.png")" = 22x22 ] ||
+    e2e_fail "the 22 px icon is not 22 x 22"
+
+desktop-file-validate "$prefix/share/applications/$ID.desktop" ||
+    e2e_fail "the desktop entry does not validate"
+report="$(appstreamcli validate --no-net "$prefix/share/metainfo/$ID.metainfo.xml" 2>&1)" ||
+    e2e_fail "the metainfo does not validate: $report"
+! grep -E '^[EW]:' <<<"$report" || e2e_fail "the metainfo has errors or warnings: $report"
+
+# Without a display, --help and --version answer and exit 0.
+for option in --help --version; do
+    out="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quirvanto" $option)" ||
+        e2e_fail "quirvanto $option failed"
+    grep -q "quirvanto" <<<"$out" || e2e_fail "quirvanto $option printed: $out"
+done
+[ "$("$prefix/bin/quirvanto" --version)" = "quirvanto 1.0" ] || e2e_fail "wrong --version"
+
+# The installed tile pictures are made solid magenta, so the screen tells where they come from.
+for value in 1 2 3 4 5 6 7 8 9; do
+    "$E2E_CONVERT" -size 64x64 xc:magenta "$prefix/share/quirvanto/Img/$value.png"
+done
+
+E2E_AUDIO=1
+e2e_setup
+e2e_start_program "$prefix/bin/quirvanto"
+machine="$(e2e_wait_window Quirvanto)"
+xprop -id "$machine" WM_CLASS | grep -qi '"quirvanto"' ||
+    e2e_fail "the window's WM_CLASS is $(xprop -id "$machine" WM_CLASS)"
+
+capture="$E2E_WORK/bet.raw"
+e2e_record_audio "$capture"
+sleep 0.5
+for _ in 1 2 3; do
+    e2e_key "$machine" a z
+    sleep 1
+done
+e2e_stop_recording
+read -r first _ <<<"$("$E2E_PYTHON" "$E2E_LIB_DIR/tools/sound_capture.py" span "$capture" 22050)"
+[ "$first" != none ] || e2e_fail "the installed program played no sound"
+
+# After a spin the nine tiles show the installed pictures: nine 32 x 32 magenta squares.
+e2e_key "$machine" a Return
+magenta_tiles() {
+    e2e_screenshot "$machine" "$E2E_WORK/spun.png"
+    local pixels
+    pixels="$("$E2E_CONVERT" "$E2E_WORK/spun.png" -fuzz 3% -fill white -opaque magenta \
+        -fill black +opaque white -format '%[fx:int(mean*w*h+0.5)]' info:)"
+    [ "$pixels" -ge $((9 * 32 * 32 * 9 / 10)) ]
+}
+e2e_wait_until 20 magenta_tiles || e2e_fail "the tiles do not show the installed pictures"
+
+# Waited for here, not in a subshell: only the shell that started the program can reap it.
+kill -TERM "$E2E_PROGRAM_PID"
+e2e_wait_until 5 bash -c "! kill -0 $E2E_PROGRAM_PID" || e2e_fail "SIGTERM did not end the program"
+status=0
+wait "$E2E_PROGRAM_PID" || status=$?
+E2E_PROGRAM_PID=""
+[ "$status" = 0 ] || e2e_fail "after SIGTERM the program exited with status $status"
+e2e_log "install: ok"
