@@ -19,9 +19,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
-# Depends: the font the layouts are sized for where Arial Black is missing (Lato Black), and
-# whatever the shared libraries the program links need (dpkg-shlibdeps).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-lato)
+# Depends: the font the layouts are sized for where Arial Black is missing (Lato Black), the
+# sound library the program opens itself once its first window is on the screen (so
+# dpkg-shlibdeps cannot see it), and whatever the shared libraries the program links need.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-lato, libsdl2-mixer-2.0-0 (>= 2.0.0)")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
