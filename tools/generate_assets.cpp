@@ -11,7 +11,8 @@
 #include "wav_file.h"
 
 // Makes the game's sounds (<dir>/Snd/<name>.wav) and tile pictures (<dir>/Img/<value>.png), and
-// the program icon in every size of the icon theme (<theme>/<n>x<n>/apps/<icon name>.png).
+// the program icon in every size of the icon theme (<theme>/<n>x<n>/apps/<icon name>.png) and
+// as a scalable one (<theme>/scalable/apps/<icon name>.svg).
 // Runs at build time, without a display.
 int main(int argc, char** argv) {
     if (argc != 4) {

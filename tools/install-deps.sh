@@ -4,14 +4,14 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libsdl2-mixer-dev
     libgtest-dev
     fonts-lato
     xvfb xauth xdotool x11-utils x11-apps imagemagick openbox
     pulseaudio pulseaudio-utils
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11
-    desktop-file-utils appstream dpkg-dev fakeroot lintian man-db
+    desktop-file-utils appstream librsvg2-bin dpkg-dev fakeroot lintian man-db
 )
 
 missing=()

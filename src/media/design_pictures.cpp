@@ -115,7 +115,7 @@ void paintWindowPointer(QPainter& painter) {
 }
 
 // The program's emblem: a red slot machine with three sevens and its lever.
-void paintProgramIcon(QPainter& painter) {
+void paintEmblem(QPainter& painter) {
     painter.setPen(QPen(QColor(0x60, 0x60, 0x60), 1.6, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(28, 21), QPointF(28, 8));
     painter.setPen(QPen(Qt::black, 0.8));
@@ -141,10 +141,14 @@ void paintProgramIcon(QPainter& painter) {
     painter.setPen(QPen(QColor(0x90, 0x90, 0x90), 0.6));
     painter.drawLine(QPointF(11, 12), QPointF(11, 21));
     painter.drawLine(QPointF(17, 12), QPointF(17, 21));
-    painter.setFont(canvas::blackFont(9));
-    painter.setPen(QColor(0xd0, 0x10, 0x10));
+    // The sevens as outlines, so that the scalable icon looks the same where the font is missing.
+    QPainterPath seven;
+    seven.addText(0, 0, canvas::blackFont(9), QStringLiteral("7"));
+    seven.translate(-seven.boundingRect().center());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xd0, 0x10, 0x10));
     for (int reel = 0; reel < 3; ++reel) {
-        painter.drawText(QRectF(5 + reel * 6, 11.5, 6, 10), Qt::AlignCenter, QStringLiteral("7"));
+        painter.drawPath(seven.translated(8 + reel * 6, 16.5));
     }
 
     painter.setPen(QPen(QColor(0x30, 0x00, 0x00), 0.8));
@@ -172,7 +176,7 @@ QImage drawDesignPicture(DesignPicture which) {
             paintWindowPointer(painter);
             break;
         case DesignPicture::ProgramIcon:
-            paintProgramIcon(painter);
+            paintEmblem(painter);
             break;
         default:
             paintFruit(painter, which);
@@ -182,13 +186,19 @@ QImage drawDesignPicture(DesignPicture which) {
     return picture;
 }
 
+void paintProgramIcon(QPainter& painter, qreal pixels) {
+    painter.save();
+    painter.scale(pixels / kPictureSize, pixels / kPictureSize);
+    paintEmblem(painter);
+    painter.restore();
+}
+
 QImage drawProgramIcon(int pixels) {
     QImage icon(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter;
     canvas::begin(painter, icon);
-    painter.scale(qreal(pixels) / kPictureSize, qreal(pixels) / kPictureSize);
-    paintProgramIcon(painter);
+    paintProgramIcon(painter, pixels);
     painter.end();
     return icon;
 }

@@ -5,6 +5,8 @@
 
 #include "ui/services.h"
 
+class QPainter;
+
 namespace quirvanto {
 
 // Every picture of the game is 32 x 32 logical pixels.
@@ -13,8 +15,12 @@ inline constexpr int kPictureSize = 32;
 // Draws a design picture of the layouts: 64 x 64 pixels at device pixel ratio 2.
 [[nodiscard]] QImage drawDesignPicture(ui::DesignPicture which);
 
+// Paints the program icon, the drawing of ProgramIcon, over the square of `pixels` x `pixels`
+// from (0, 0) of `painter`: on a picture or, shape by shape, into a scalable icon.
+void paintProgramIcon(QPainter& painter, qreal pixels);
+
 // The program icon drawn at `pixels` x `pixels` (device pixel ratio 1), for the window icon and
-// the icon theme: the drawing of ProgramIcon at any size.
+// the icon theme.
 [[nodiscard]] QImage drawProgramIcon(int pixels);
 
 // Where a pointer picture points, in logical pixels from its top-left corner: the fingertip of

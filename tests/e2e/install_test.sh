@@ -9,7 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 readonly ID=example.quirvanto.Quirvanto
 build="$(cd "$(dirname "$1")/.." && pwd)"
 [ -f "$build/CMakeCache.txt" ] || e2e_fail "no build folder above $1"
-e2e_require desktop-file-validate appstreamcli
+e2e_require desktop-file-validate appstreamcli rsvg-convert
 
 cmake --install "$build" --prefix "$E2E_WORK/staged" >"$E2E_WORK/install.log" 2>&1 ||
     e2e_fail "cmake --install failed: $(cat "$E2E_WORK/install.log")"
@@ -18,11 +18,21 @@ prefix="$E2E_WORK/prefix"
 for file in bin/quirvanto share/quirvanto/Snd/Roll1.wav share/quirvanto/Img/9.png \
     "share/applications/$ID.desktop" "share/metainfo/$ID.metainfo.xml" \
     "share/icons/hicolor/16x16/apps/$ID.png" "share/icons/hicolor/512x512/apps/$ID.png" \
+    "share/icons/hicolor/scalable/apps/$ID.svg" \
     share/man/man6/quirvanto.6.gz share/doc/quirvanto/copyright; do
     [ -f "$prefix/$file" ] || e2e_fail "$file is not installed"
 done
 [ "$(identify -format %wx%h "$prefix/share/icons/hicolor/22x22/apps/$ID.png")" = 22x22 ] ||
     e2e_fail "the 22 px icon is not 22 x 22"
+# The scalable icon, drawn as GNOME draws it (librsvg), looks like the 128 px one.
+icons="$prefix/share/icons/hicolor"
+rsvg-convert -w 128 -h 128 "$icons/scalable/apps/$ID.svg" -o "$E2E_WORK/scalable.png" ||
+    e2e_fail "librsvg cannot draw the scalable icon"
+# compare exits 1 when the pictures differ at all; the figure it prints is what counts.
+difference="$({ compare -metric RMSE "$E2E_WORK/scalable.png" "$icons/128x128/apps/$ID.png" \
+    null: 2>&1 || true; } | sed 's/.*(\(.*\))/\1/')"
+awk -v d="$difference" 'BEGIN { exit !(d ~ /^[0-9.e-]+$/ && d + 0 < 0.03) }' ||
+    e2e_fail "the scalable icon differs from the 128 px one (RMSE $difference)"
 
 desktop-file-validate "$prefix/share/applications/$ID.desktop" ||
     e2e_fail "the desktop entry does not validate"
