@@ -39,6 +39,16 @@ desktop-file-validate "$prefix/share/applications/$ID.desktop" ||
 report="$(appstreamcli validate --no-net "$prefix/share/metainfo/$ID.metainfo.xml" 2>&1)" ||
     e2e_fail "the metainfo does not validate: $report"
 ! grep -E '^[EW]:' <<<"$report" || e2e_fail "the metainfo has errors or warnings: $report"
+# Each screenshot the metainfo names is in docs/, at the size the metainfo gives.
+shots="$(sed -n 's|.*width="\([0-9]*\)" height="\([0-9]*\)">.*/\([^/<]*\)</image>.*|\3 \1x\2|p' \
+    "$prefix/share/metainfo/$ID.metainfo.xml")"
+[ -n "$shots" ] || e2e_fail "the metainfo names no screenshot"
+while read -r name size; do
+    picture="$E2E_LIB_DIR/../../docs/$name"
+    [ -f "$picture" ] || e2e_fail "the metainfo's screenshot $name is not in docs/"
+    [ "$(identify -format %wx%h "$picture")" = "$size" ] ||
+        e2e_fail "docs/$name is $(identify -format %wx%h "$picture"), the metainfo says $size"
+done <<<"$shots"
 
 # Without a display, --help and --version answer and exit 0.
 for option in --help --version; do
