@@ -70,15 +70,7 @@ machine="$(e2e_wait_window Quirvanto)"
 xprop -id "$machine" WM_CLASS | grep -qi '"quirvanto"' ||
     e2e_fail "the window's WM_CLASS is $(xprop -id "$machine" WM_CLASS)"
 
-capture="$E2E_WORK/bet.raw"
-e2e_record_audio "$capture"
-sleep 0.5
-for _ in 1 2 3; do
-    e2e_key "$machine" a z
-    sleep 1
-done
-e2e_stop_recording
-read -r first _ <<<"$("$E2E_PYTHON" "$E2E_LIB_DIR/tools/sound_capture.py" span "$capture" 22050)"
+read -r first _ <<<"$(e2e_bet_sound_span "$machine")"
 [ "$first" != none ] || e2e_fail "the installed program played no sound"
 
 # After a spin the nine tiles show the installed pictures: nine 32 x 32 magenta squares.

@@ -9,7 +9,8 @@
 # e2e_client_size ID, e2e_screenshot ID FILE, e2e_pixel FILE X Y, e2e_key ID KEYS...,
 # e2e_press KEYS..., e2e_click ID X Y, e2e_close_window ID, e2e_stop_program,
 # e2e_atspi windows|texts|states|value|press|events (see atspi_read.py),
-# e2e_record_audio FILE / e2e_stop_recording, e2e_wait_until SECONDS COMMAND..., e2e_fail TEXT.
+# e2e_record_audio FILE / e2e_stop_recording, e2e_bet_sound_span ID,
+# e2e_wait_until SECONDS COMMAND..., e2e_fail TEXT.
 #
 #   E2E_AUDIO=1       also start the sound server (before e2e_setup)
 #   E2E_WM=1          also start a window manager, openbox (before e2e_setup)
@@ -166,6 +167,21 @@ e2e_stop_recording() {
         wait "$E2E_RECORD_PID" 2>/dev/null || true
         E2E_RECORD_PID=""
     fi
+}
+
+# Records the machine while A and Z change the bet up and down three times a second apart, and
+# prints when the sounds heard begin and end, in ms ("none" when nothing was heard). The null
+# sink may pass a player's first sounds on late or not at all, so it listens to all of them.
+e2e_bet_sound_span() {
+    local capture="$E2E_WORK/bet.raw"
+    e2e_record_audio "$capture"
+    sleep 0.5
+    for _ in 1 2 3; do
+        e2e_key "$1" a z
+        sleep 1
+    done
+    e2e_stop_recording
+    "$E2E_PYTHON" "$E2E_LIB_DIR/tools/sound_capture.py" span "$capture" 22050
 }
 
 e2e_setup() {

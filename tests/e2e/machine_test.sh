@@ -15,18 +15,8 @@ credits_read() { reads $'label\tCredits\t' && reads $'label\t'"$1"$'\t'; }
 e2e_wait_until 10 credits_read 10 || e2e_fail "the machine does not show 10 credits"
 ones="$(times_read $'label\t1\t')"
 
-# The machine is silent while it waits; every sound of these key presses is the bet's. A and Z
-# go up and down three times a second apart: the null sink may pass a player's first sounds on
-# late or not at all, so the test listens to all of them.
-capture="$E2E_WORK/bet.raw"
-e2e_record_audio "$capture"
-sleep 0.5
-for _ in 1 2 3; do
-    e2e_key "$machine" a z
-    sleep 1
-done
-e2e_stop_recording
-read -r first last _ <<<"$("$E2E_PYTHON" "$E2E_LIB_DIR/tools/sound_capture.py" span "$capture" 22050)"
+# The machine is silent while it waits; every sound of these key presses is the bet's.
+read -r first last _ <<<"$(e2e_bet_sound_span "$machine")"
 [ "$first" != none ] || e2e_fail "nothing was heard while A and Z changed the bet"
 e2e_log "bet sounds heard from ${first} ms to ${last} ms"
 
