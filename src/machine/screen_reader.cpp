@@ -41,9 +41,8 @@ void Form1::describeForScreenReaders() {
     Bet.setReading({.caption = &Giocata});
     // "You can win:" and the win blink while the wheel's light runs.
     Etic[1].setReading({.blinking = [this] { return YouCan.enabled(); }});
-    Win1.setReading({.caption = &Etic[1],
-                     .announced = true,
-                     .blinking = [this] { return YouCan.enabled(); }});
+    Win1.setReading(
+        {.caption = &Etic[1], .announced = true, .blinking = [this] { return YouCan.enabled(); }});
 }
 
 }  // namespace quirvanto
