@@ -42,6 +42,15 @@ bool answeredInformation(int argc, char** argv) {
     return false;
 }
 
+// The same drawing as the icons in the icon theme, sharp at every size a desktop asks for.
+QIcon programIcon() {
+    QIcon icon;
+    for (const int pixels : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(QPixmap::fromImage(quirvanto::drawProgramIcon(pixels)));
+    }
+    return icon;
+}
+
 // Qt aborts when it cannot reach a display; say so plainly instead.
 bool hasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -69,17 +78,15 @@ int main(int argc, char** argv) {
 
     quirvanto::RealServices real(QCoreApplication::applicationDirPath().toStdString());
 
-    // The same drawing as the icons in the icon theme, sharp at every size a desktop asks for.
-    QIcon icon;
-    for (const int pixels : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(QPixmap::fromImage(quirvanto::drawProgramIcon(pixels)));
-    }
-    QApplication::setWindowIcon(icon);
-
     quirvanto::Program program(real.services());
     const ui::qt::QuitRequests quitRequests(program);
-    // The sound gets ready on a thread of its own once the machine window is on the screen.
-    const quirvanto::AfterFirstFrame soundAfterFirstFrame([&real] { real.sound().startLoading(); });
+    // Once the machine window is on the screen, the sound gets ready on a thread of its own and
+    // the program icon is drawn, at seven sizes that would hold back the first frame. The game
+    // windows show their layout's icon; this one is for the message boxes.
+    const quirvanto::AfterFirstFrame afterFirstFrame([&real] {
+        real.sound().startLoading();
+        QApplication::setWindowIcon(programIcon());
+    });
     program.start();
     if (program.ended()) {
         return 0;
