@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include "prerendered_source.h"
 #include "program_icons.h"
 #include "sounds.h"
 #include "synth.h"
@@ -12,12 +13,14 @@
 
 // Makes the game's sounds (<dir>/Snd/<name>.wav) and tile pictures (<dir>/Img/<value>.png), and
 // the program icon in every size of the icon theme (<theme>/<n>x<n>/apps/<icon name>.png) and
-// as a scalable one (<theme>/scalable/apps/<icon name>.svg).
+// as a scalable one (<theme>/scalable/apps/<icon name>.svg), and the C++ source that carries the
+// design pictures into the program (<prerendered source>).
 // Runs at build time, without a display.
 int main(int argc, char** argv) {
-    if (argc != 4) {
+    if (argc != 5) {
         std::fprintf(stderr,
-                     "usage: quirvanto_assets <output folder> <icon theme folder> <icon name>\n");
+                     "usage: quirvanto_assets <output folder> <icon theme folder> <icon name> "
+                     "<prerendered source>\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -47,6 +50,10 @@ int main(int argc, char** argv) {
     }
     if (!assets::writeProgramIcons(argv[2], argv[3])) {
         std::fprintf(stderr, "quirvanto_assets: cannot write the icons in %s\n", argv[2]);
+        return 1;
+    }
+    if (!assets::writePrerenderedSource(argv[4])) {
+        std::fprintf(stderr, "quirvanto_assets: cannot write %s\n", argv[4]);
         return 1;
     }
     return 0;

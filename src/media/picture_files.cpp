@@ -51,8 +51,8 @@ ui::Picture decodeFile(const std::string& path) {
 
 }  // namespace
 
-PictureFiles::PictureFiles(std::string programFolder)
-    : pictureFolder_(std::move(programFolder) + "/Img/") {}
+PictureFiles::PictureFiles(std::string programFolder, DesignDrawing drawing)
+    : pictureFolder_(std::move(programFolder) + "/Img/"), drawing_(drawing) {}
 
 ui::Picture PictureFiles::file(std::string_view name) {
     const std::string key(name);
@@ -66,8 +66,8 @@ ui::Picture PictureFiles::file(std::string_view name) {
 ui::Picture PictureFiles::design(ui::DesignPicture which) {
     auto found = designs_.find(which);
     if (found == designs_.end()) {
-        auto picture = std::make_shared<const ui::qt::QtPicture>(drawDesignPicture(which),
-                                                                 pointerHotSpot(which));
+        auto picture =
+            std::make_shared<const ui::qt::QtPicture>(drawing_(which), pointerHotSpot(which));
         found = designs_.emplace(which, std::move(picture)).first;
     }
     return found->second;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "media/design_pictures.h"
 #include "ui/services.h"
 
 namespace quirvanto {
@@ -16,17 +17,21 @@ namespace quirvanto {
 // game runs). Every picture is 32 x 32 logical pixels: a 64 x 64 file or drawing carries a
 // device pixel ratio of 2, so it stays crisp on a 2x screen. A larger file is decoded straight to
 // the tile's device pixels (64 x 64, more on a screen of a higher ratio), so it holds no more
-// memory than our own. Only a regular file of at most 64 MB is read: a FIFO, a device or a folder
+// memory than our own. Only a regular file of at most 128 MB is read: a FIFO, a device or a folder
 // in its place is a missing picture.
 class PictureFiles final : public ui::PictureSource {
 public:
-    explicit PictureFiles(std::string programFolder);
+    // Where a design picture comes from: drawn on request, or drawn at build time.
+    using DesignDrawing = QImage (*)(ui::DesignPicture);
+
+    explicit PictureFiles(std::string programFolder, DesignDrawing drawing = drawDesignPicture);
 
     [[nodiscard]] ui::Picture file(std::string_view name) override;
     [[nodiscard]] ui::Picture design(ui::DesignPicture which) override;
 
 private:
     std::string pictureFolder_;
+    DesignDrawing drawing_;
     std::unordered_map<std::string, ui::Picture> files_;
     std::map<ui::DesignPicture, ui::Picture> designs_;
 };

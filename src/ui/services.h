@@ -53,8 +53,9 @@ enum class DesignPicture {
     Apple,
     Lemon,
     Orange,
-    Cherries,
+    Cherries,  // the last: kDesignPictureCount counts up to it
 };
+inline constexpr int kDesignPictureCount = static_cast<int>(DesignPicture::Cherries) + 1;
 
 class PictureSource {
 public:

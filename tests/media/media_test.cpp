@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/prerendered_designs.h"
 #include "bad_entries.h"
 #include "machine/form1.h"
 #include "media/design_pictures.h"
@@ -100,6 +101,20 @@ TEST(Pictures, EachIsMadeOnceCrispAndUnlikeTheOthers) {
         if (design == DesignPicture::ClickPointer || design == DesignPicture::WindowPointer) {
             EXPECT_GT(qAlpha(image.pixel(quirvanto::pointerHotSpot(design) * 2)), 128);
         }
+    }
+}
+
+// The program shows the design pictures the build drew: each is the game's drawing to the pixel,
+// at the same ratio, so no picture of the build is stale or out of order.
+TEST(Pictures, DrawnAtBuildTimeAreTheGameDrawings) {
+    PictureFiles prerendered("/nonexistent/quirvanto", quirvanto::prerenderedDesign);
+    for (int which = 0; which < ui::kDesignPictureCount; ++which) {
+        SCOPED_TRACE(which);
+        const auto design = static_cast<DesignPicture>(which);
+        const QImage built = sharedCrispImage([&] { return prerendered.design(design); });
+        const QImage drawn = quirvanto::drawDesignPicture(design);
+        EXPECT_EQ(built.devicePixelRatio(), drawn.devicePixelRatio());
+        EXPECT_TRUE(built == drawn);
     }
 }
 
