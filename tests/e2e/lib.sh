@@ -97,7 +97,7 @@ e2e_start_display() {
     e2e_wait_until 10 xwininfo -root || e2e_fail "display $DISPLAY does not answer"
 }
 
-# Openbox, a small window manager that follows the window manager specifications, with its
+# Openbox, a small window manager that follows EWMH and ICCCM, with its
 # stock settings (a private home, so no user's settings apply). Ready once it names itself on the
 # root window.
 e2e_start_window_manager() {
