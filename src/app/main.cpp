@@ -7,7 +7,7 @@
 #include "app/after_first_frame.h"
 #include "app/program.h"
 #include "app/real_services.h"
-#include "media/design_pictures.h"
+#include "ui/qt/qt_picture.h"
 #include "ui/qt/qt_quit_requests.h"
 
 namespace {
@@ -42,15 +42,6 @@ bool answeredInformation(int argc, char** argv) {
     return false;
 }
 
-// The same drawing as the icons in the icon theme, sharp at every size a desktop asks for.
-QIcon programIcon() {
-    QIcon icon;
-    for (const int pixels : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(QPixmap::fromImage(quirvanto::drawProgramIcon(pixels)));
-    }
-    return icon;
-}
-
 // Qt aborts when it cannot reach a display; say so plainly instead.
 bool hasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -78,15 +69,16 @@ int main(int argc, char** argv) {
 
     quirvanto::RealServices real(QCoreApplication::applicationDirPath().toStdString());
 
+    // The game windows show their layout's icon; the message boxes show the program's.
+    const ui::Picture icon = real.pictures().design(ui::DesignPicture::ProgramIcon);
+    if (const auto* drawn = dynamic_cast<const ui::qt::QtPicture*>(icon.get())) {
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(drawn->image())));
+    }
+
     quirvanto::Program program(real.services());
     const ui::qt::QuitRequests quitRequests(program);
-    // Once the machine window is on the screen, the sound gets ready on a thread of its own and
-    // the program icon is drawn, at seven sizes that would hold back the first frame. The game
-    // windows show their layout's icon; this one is for the message boxes.
-    const quirvanto::AfterFirstFrame afterFirstFrame([&real] {
-        real.sound().startLoading();
-        QApplication::setWindowIcon(programIcon());
-    });
+    // The sound gets ready on a thread of its own once the machine window is on the screen.
+    const quirvanto::AfterFirstFrame soundAfterFirstFrame([&real] { real.sound().startLoading(); });
     program.start();
     if (program.ended()) {
         return 0;

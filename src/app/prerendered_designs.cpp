@@ -5,12 +5,7 @@
 namespace quirvanto {
 
 QImage prerenderedDesign(ui::DesignPicture which) {
-    const int index = static_cast<int>(which);
-    if (index < 0 || index >= ui::kDesignPictureCount ||
-        kPrerenderedPictures[index].pixels == nullptr) {
-        return drawDesignPicture(which);
-    }
-    const PrerenderedPicture& drawn = kPrerenderedPictures[index];
+    const PrerenderedPicture& drawn = kPrerenderedPictures[static_cast<int>(which)];
     // The image reads the program's own copy of the pixels; it is never written to.
     QImage picture(drawn.pixels, drawn.width, drawn.height, drawn.width * 4,
                    QImage::Format_ARGB32_Premultiplied);

@@ -19,8 +19,7 @@ struct PrerenderedPicture {
 extern const PrerenderedPicture kPrerenderedPictures[ui::kDesignPictureCount];
 
 // The design picture the build drew, at the device pixel ratio it was drawn at: the program starts
-// without spending its first frame's time on drawing them (fonts included). Where the build has
-// no picture for `which`, it is drawn now.
+// without spending its first frame's time on drawing them (fonts included).
 [[nodiscard]] QImage prerenderedDesign(ui::DesignPicture which);
 
 }  // namespace quirvanto
