@@ -20,6 +20,16 @@ QString iconFolder(const std::string& themeFolder, const QString& size) {
     return QStringLiteral("%1/%2/apps").arg(QString::fromStdString(themeFolder), size);
 }
 
+QImage drawIcon(int pixels) {
+    QImage icon(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    quirvanto::paintProgramIcon(painter, pixels);
+    return icon;
+}
+
 bool writeScalableIcon(const QString& file) {
     QSvgGenerator svg;
     svg.setFileName(file);
@@ -44,7 +54,7 @@ bool writeProgramIcons(const std::string& themeFolder, const std::string& iconNa
     for (const int size : kIconSizes) {
         const QString folder = iconFolder(themeFolder, QStringLiteral("%1x%1").arg(size));
         if (!QDir().mkpath(folder) ||
-            !quirvanto::drawProgramIcon(size).save(folder + '/' + fileName + ".png", "PNG")) {
+            !drawIcon(size).save(folder + '/' + fileName + ".png", "PNG")) {
             return false;
         }
     }

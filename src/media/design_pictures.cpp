@@ -193,16 +193,6 @@ void paintProgramIcon(QPainter& painter, qreal pixels) {
     painter.restore();
 }
 
-QImage drawProgramIcon(int pixels) {
-    QImage icon(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter painter;
-    canvas::begin(painter, icon);
-    paintProgramIcon(painter, pixels);
-    painter.end();
-    return icon;
-}
-
 QPoint pointerHotSpot(DesignPicture which) {
     switch (which) {
         case DesignPicture::ClickPointer:

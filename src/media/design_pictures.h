@@ -16,12 +16,8 @@ inline constexpr int kPictureSize = 32;
 [[nodiscard]] QImage drawDesignPicture(ui::DesignPicture which);
 
 // Paints the program icon, the drawing of ProgramIcon, over the square of `pixels` x `pixels`
-// from (0, 0) of `painter`: on a picture or, shape by shape, into a scalable icon.
+// from (0, 0) of `painter`: for the icon theme, on a picture or, shape by shape, into an SVG.
 void paintProgramIcon(QPainter& painter, qreal pixels);
-
-// The program icon drawn at `pixels` x `pixels` (device pixel ratio 1), for the window icon and
-// the icon theme.
-[[nodiscard]] QImage drawProgramIcon(int pixels);
 
 // Where a pointer picture points, in logical pixels from its top-left corner: the fingertip of
 // ClickPointer, the tip of the arrow of WindowPointer. Give it to QCursor with the picture.
