@@ -18,8 +18,9 @@ namespace {
 
 using WindowOnScreen = ScreenTest;
 
-// Key codes from the physical key for the main-row digits (X key codes 10..19), from the letter
-// for A..Z, whatever Shift, Caps Lock or the layout do; 0 is a key with no native code.
+// Key codes from the digit or letter a key types, whatever Shift, Caps Lock or the layout do; from
+// the main-row position (X key codes 10..19) for a key there that types neither; 0 is a key with
+// no native code. A virtual keyboard's keymap puts any symbol on any key code.
 TEST(KeyTranslation, GivesTheGameItsKeyCodesAndCharactersWhateverTheModifiers) {
     struct KeyCase {
         int qtKey;
@@ -40,6 +41,12 @@ TEST(KeyTranslation, GivesTheGameItsKeyCodesAndCharactersWhateverTheModifiers) {
         {Qt::Key_Eacute, Qt::NoModifier, 11, "\u00e9", 50, std::nullopt},
         {Qt::Key_ParenRight, Qt::ShiftModifier, 19, ")", 48, ')'},
         {Qt::Key_1, Qt::NoModifier, 0, "1", 49, '1'},
+        {Qt::Key_A, Qt::NoModifier, 10, "a", 65, 'a'},  // virtual keymaps
+        {Qt::Key_Z, Qt::NoModifier, 10, "z", 90, 'z'},
+        {Qt::Key_3, Qt::NoModifier, 11, "3", 51, '3'},
+        {Qt::Key_Percent, Qt::NoModifier, 12, "%", 51, '%'},
+        {Qt::Key_Percent, Qt::ShiftModifier, 38, "%", std::nullopt, '%'},
+        {Qt::Key_Plus, Qt::KeypadModifier, 10, "+", std::nullopt, '+'},
         {Qt::Key_0, Qt::KeypadModifier, 90, "0", 96, '0'},
         {Qt::Key_9, Qt::KeypadModifier, 81, "9", 105, '9'},
         {Qt::Key_Space, Qt::ShiftModifier, 65, " ", 32, 32},

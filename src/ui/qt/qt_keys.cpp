@@ -56,11 +56,15 @@ std::optional<int> printableOf(const QString& text) {
 
 }  // namespace
 
-// ENTER and ESC are characters of their own code, whatever text the platform gives them.
+// The key's own symbol comes first, so that a virtual keyboard with a keymap of its own (one
+// that puts "a" on key code 10) types what it says; the main-row position only reads a key whose
+// symbol is no digit or letter. ENTER and ESC are characters of their own code, whatever text
+// the platform gives them.
 GameKey translateKey(const QKeyEvent& event) {
-    std::optional<int> keyCode = mainRowDigitOf(event.nativeScanCode());
-    if (!keyCode) {
-        keyCode = keyCodeOf(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
+    const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    std::optional<int> keyCode = keyCodeOf(event.key(), keypad);
+    if (!keyCode && !keypad) {
+        keyCode = mainRowDigitOf(event.nativeScanCode());
     }
     if (keyCode == key::kEnter || keyCode == key::kEscape) {
         return {keyCode, keyCode};
