@@ -1,5 +1,6 @@
 #include "ui/qt/qt_pointers.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
 #include <cmath>
 
@@ -7,7 +8,16 @@
 
 namespace ui::qt {
 
-// The X11 platform of Qt 6.4 takes a pointer's hot spot in the device pixels of its picture.
+namespace {
+
+// Qt 6.4 takes a pointer's hot spot in a different unit on each platform: X11 in the device
+// pixels of its picture, Wayland in logical pixels.
+double hotSpotScale(double ratio) {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ? 1.0 : ratio;
+}
+
+}  // namespace
+
 QCursor pointerOf(const Picture& picture, Qt::CursorShape fallback, double ratio) {
     const auto* drawn = dynamic_cast<const QtPicture*>(picture.get());
     if (drawn == nullptr || drawn->image().isNull()) {
@@ -17,9 +27,9 @@ QCursor pointerOf(const Picture& picture, Qt::CursorShape fallback, double ratio
     QImage image =
         drawn->image().scaled(logical * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(ratio);
-    const QPoint hotSpot = drawn->hotSpot();
-    return QCursor(QPixmap::fromImage(image), static_cast<int>(std::lround(hotSpot.x() * ratio)),
-                   static_cast<int>(std::lround(hotSpot.y() * ratio)));
+    const QPointF hotSpot = QPointF(drawn->hotSpot()) * hotSpotScale(ratio);
+    return QCursor(QPixmap::fromImage(image), static_cast<int>(std::lround(hotSpot.x())),
+                   static_cast<int>(std::lround(hotSpot.y())));
 }
 
 }  // namespace ui::qt

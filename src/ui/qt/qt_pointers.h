@@ -8,8 +8,9 @@ namespace ui::qt {
 
 // A pointer from its picture, drawn at the screen's device pixel ratio so that no platform has
 // to scale it, and pointing with the picture's own hot spot scaled alike: at ratio 2 a pointer
-// drawn 32 x 32 is 64 x 64 device pixels and its hot spot (11, 2) is (22, 4). A missing picture
-// gives the fallback shape.
+// drawn 32 x 32 is 64 x 64 device pixels and its hot spot (11, 2) is (22, 4), handed to Qt in
+// the unit the platform takes (on Wayland (11, 2) again), so that the click lands at the tip. A
+// missing picture gives the fallback shape.
 [[nodiscard]] QCursor pointerOf(const Picture& picture, Qt::CursorShape fallback, double ratio);
 
 }  // namespace ui::qt
