@@ -12,6 +12,7 @@
 #include "ui/qt/qt_accessible_follower.h"
 #include "ui/qt/qt_control_widgets.h"
 #include "ui/qt/qt_game_window.h"
+#include "ui/qt/qt_modal_front.h"
 #include "ui/qt/qt_picture.h"
 #include "ui/qt/qt_pointers.h"
 
@@ -183,6 +184,7 @@ private:
 
 QtHostFactory::QtHostFactory() {
     installAccessibility();
+    keepModalWindowsInFront();
 }
 
 QtHostFactory::~QtHostFactory() = default;
