@@ -12,6 +12,7 @@ packages=(
     pulseaudio pulseaudio-utils
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11
     desktop-file-utils appstream librsvg2-bin dpkg-dev fakeroot lintian man-db
+    qt6-wayland libwayland-dev sway wtype grim
 )
 
 missing=()

@@ -354,3 +354,86 @@ PYTHON
 e2e_atspi() {
     "$E2E_PYTHON" "$E2E_LIB_DIR/atspi_read.py" "$@"
 }
+
+# A headless Wayland compositor (sway, drawing in memory) on a screen of E2E_SCREEN's size, on
+# which the program then starts as a native Wayland client; the X display stays for the buses.
+# Sway refuses to run as root, so a root test runs it as nobody, with a runtime folder of its
+# own. The compositor gives a window the focus when it asks for it with a valid activation token,
+# as the common desktops do. Takes the program's path, beside which the virtual mouse is built.
+# Calls: swaymsg, e2e_sway_windows, e2e_wayland_type (wtype), e2e_wayland_pointer move X Y | click,
+# e2e_wayland_screenshot FILE.
+e2e_start_wayland() {
+    e2e_require sway swaymsg wtype grim setpriv
+    local runtime="$E2E_WORK/wayland" config="$E2E_WORK/sway.config" screen="${E2E_SCREEN:-1024x768x24}"
+    local as_user=()
+    mkdir -p -m 700 "$runtime"
+    printf '%s\n' "output HEADLESS-1 resolution ${screen%x*} position 0 0" "xwayland disable" \
+        "focus_on_window_activation focus" >"$config"
+    if [ "$(id -u)" -eq 0 ]; then
+        chmod 711 "$E2E_WORK"
+        chmod 644 "$config"
+        chown nobody "$runtime"
+        as_user=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
+    fi
+    env -u DISPLAY -u WAYLAND_DISPLAY HOME="$runtime" XDG_RUNTIME_DIR="$runtime" \
+        WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        "${as_user[@]}" sway --config "$config" >"$E2E_WORK/sway.log" 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_wait_until 10 compgen -G "$runtime/wayland-[0-9]" && e2e_wait_until 10 compgen -G "$runtime/sway-ipc.*.sock" ||
+        e2e_fail "sway did not start: $(cat "$E2E_WORK/sway.log")"
+    SWAYSOCK="$(compgen -G "$runtime/sway-ipc.*.sock")"
+    WAYLAND_DISPLAY="$(compgen -G "$runtime/wayland-[0-9]" | head -n1)"
+    export SWAYSOCK WAYLAND_DISPLAY QT_QPA_PLATFORM=wayland
+    # A keyboard and a mouse stay plugged in, as on a desktop: without a keyboard the compositor
+    # gives no window the keyboard focus, and a program takes a mouse plugged in later only after
+    # a moment.
+    wtype -s 3600000 &
+    E2E_PIDS+=($!)
+    coproc E2E_POINTER { exec "$(dirname "$1")/wayland_pointer"; }
+    E2E_PIDS+=("$E2E_POINTER_PID")
+}
+
+# The shown windows as the compositor stacks them, back to front, one a line:
+# "FOCUSED APP_ID X Y WIDTH HEIGHT CAPTION", FOCUSED being 1 for the window with the keyboard,
+# X Y WIDTH HEIGHT its client area in the compositor's logical pixels.
+e2e_sway_windows() {
+    swaymsg -t get_tree | "$E2E_PYTHON" -c '
+import json, sys
+def walk(node):
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        yield from walk(child)
+    if node.get("type") in ("con", "floating_con") and node.get("pid"):
+        yield node
+for window in walk(json.load(sys.stdin)):
+    outer, client = window["rect"], window["window_rect"]
+    print(int(window["focused"]), window.get("app_id"), outer["x"] + client["x"],
+          outer["y"] + client["y"], client["width"], client["height"], window["name"])
+'
+}
+
+# Types text, or keys with wtype's options (-k Return, -M shift 5 -m shift), on a virtual
+# keyboard with a keymap of its own. Each call plugs in a new keyboard: the program is given a
+# moment to take it before the first key.
+e2e_wayland_type() {
+    wtype -s 300 "$@"
+}
+
+# Moves the virtual mouse, "move X Y" in the compositor's logical pixels, or clicks, "click".
+e2e_wayland_pointer() {
+    local command="$*" answer
+    if [ "$1" = move ]; then
+        command+=" $(swaymsg -t get_outputs | "$E2E_PYTHON" -c '
+import json, sys
+rect = json.load(sys.stdin)[0]["rect"]
+print(rect["width"], rect["height"])')"
+    fi
+    echo "$command" >&"${E2E_POINTER[1]}"
+    read -r -t 5 answer <&"${E2E_POINTER[0]}" && [ "$answer" = ok ] || e2e_fail "the virtual mouse did not $*"
+}
+
+# A PNG of the whole screen in its physical pixels, the pointer drawn in (lets the screen settle
+# a moment first).
+e2e_wayland_screenshot() {
+    sleep 0.3
+    grim "$1" 2>>"$E2E_WORK/grim.log"
+}
