@@ -24,6 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # dpkg-shlibdeps cannot see it), and whatever the shared libraries the program links need.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-lato, libsdl2-mixer-2.0-0 (>= 2.0.0)")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt runs the game as a native Wayland client where its Wayland platform is installed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -11,7 +11,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-apps imagemagick openbox
     pulseaudio pulseaudio-utils
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11
-    desktop-file-utils appstream librsvg2-bin dpkg-dev fakeroot lintian man-db
+    desktop-file-utils appstream librsvg2-bin dpkg-dev fakeroot lintian man-db devscripts
     qt6-wayland libwayland-dev sway wtype grim
 )
 
