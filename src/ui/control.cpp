@@ -52,13 +52,6 @@ void Control::move(Twips left, Twips top) {
     }
 }
 
-void Control::setRect(Rect rect) {
-    if (exists_) {
-        rect_ = rect;
-        changed();
-    }
-}
-
 bool Control::shownOnWindow() const {
     if (!visible()) {
         return false;

@@ -66,7 +66,6 @@ protected:
     // Called by Window when it creates the control from its layout.
     void create(std::string_view name, int index, Rect rect, bool visible, PictureBox* container);
     void destroy();
-    void setRect(Rect rect);
     void setRectQuietly(Rect rect) { rect_ = rect; }
     void changed();
 

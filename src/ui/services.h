@@ -80,14 +80,11 @@ public:
     [[nodiscard]] virtual double secondsSinceMidnight() = 0;
 };
 
-// Captions in the game's font: the width of one line, for labels that size to their caption, and
-// the box a caption fills as a label draws it, broken at spaces into lines no wider than the
-// label (a word wider than that stays whole and sticks out).
+// Captions in the game's font: the width of one line, for labels that size to their caption.
 class TextMeasure {
 public:
     virtual ~TextMeasure() = default;
     [[nodiscard]] virtual Twips width(std::string_view text, double points) = 0;
-    [[nodiscard]] virtual Size wrapped(std::string_view text, double points, Twips width) = 0;
 };
 
 // Builds the on-screen side of a window; a headless run gets hosts that show nothing.

@@ -75,13 +75,7 @@ void Window::destroyEverything() {
 }
 
 void Window::setTakesInput(bool takesInput) {
-    if (takesInput_ == takesInput) {
-        return;
-    }
     takesInput_ = takesInput;
-    if (loaded_ && host_) {
-        host_->inputChanged();
-    }
 }
 
 void Window::takeFocus() {

@@ -34,7 +34,6 @@ public:
     virtual void shown() = 0;
     // The window has unloaded: its controls are gone.
     virtual void destroyed() = 0;
-    virtual void inputChanged() = 0;
     virtual void focusRequested() = 0;
 };
 

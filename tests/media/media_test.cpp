@@ -17,6 +17,11 @@
 
 #include "app/prerendered_designs.h"
 #include "bad_entries.h"
+#include "bonus/form2.h"
+#include "bonus/form3.h"
+#include "bonus/form4.h"
+#include "bonus/form5.h"
+#include "bonus/form7.h"
 #include "machine/form1.h"
 #include "media/design_pictures.h"
 #include "media/picture_files.h"
@@ -171,22 +176,43 @@ TEST(Pictures, ATileWhosePictureIsMissingKeepsItsPictureButTakesTheValue) {
 // backgrounds are softer than the game's other events, the small clicks quietest.
 TEST(Sounds, AreCleanInTheirPlaceOfLoudnessAndEachEndsBeforeItsNextStart) {
     constexpr double kNoRestart = 60000;  // a sound that nothing starts again soon after
+    testing_support::Rig rig;
+    quirvanto::Program& program = rig.program;
+    for (ui::Window* bonus :
+         {static_cast<ui::Window*>(&program.form2()), static_cast<ui::Window*>(&program.form3()),
+          static_cast<ui::Window*>(&program.form4()), static_cast<ui::Window*>(&program.form5()),
+          static_cast<ui::Window*>(&program.form7())}) {
+        bonus->load();
+    }
+    const auto restartMs = [](const ui::Timer& timer) {
+        return static_cast<double>(timer.interval());
+    };
     enum Level { kSilent, kClick, kSoft, kEvent, kWin };
     const struct {
         const char* name;
         double periodMs;
         double shortestMs;
         Level level;
-    } sounds[] = {{"Ladder", 5000, 2750, kSoft},    {"HL", 2000, 1100, kSoft},
-                  {"WL", 800, 440, kSoft},          {"BL", 900, 495, kSoft},
-                  {"Horse", 1000, 550, kSoft},      {"Meter", 200, 100, kClick},
-                  {"Letter", 100, 0, kClick},       {"Bet", 150, 0, kClick},
-                  {"Hold", 150, 0, kClick},         {"Hold2", 100, 0, kClick},
-                  {"Roll1", 241 * 16, 3800, kSoft}, {"None", 50, 10, kSilent},
-                  {"Roll2", kNoRestart, 0, kEvent}, {"Nn", kNoRestart, 0, kEvent},
-                  {"Bingo", kNoRestart, 0, kWin},   {"Win1", kNoRestart, 0, kWin},
-                  {"Lose", kNoRestart, 0, kSoft},   {"Ladder2", kNoRestart, 0, kEvent},
-                  {"BL2", kNoRestart, 0, kSoft},    {"Coin2", kNoRestart, 0, kEvent}};
+    } sounds[] = {{"Ladder", restartMs(program.form3().Suono), 2750, kSoft},
+                  {"HL", restartMs(program.form4().Suono), 1100, kSoft},
+                  {"WL", restartMs(program.form5().Suono), 440, kSoft},
+                  {"BL", restartMs(program.form7().Suono), 495, kSoft},
+                  {"Horse", restartMs(program.form2().Galoppo), 550, kSoft},
+                  {"Meter", 200, 100, kClick},
+                  {"Letter", 100, 0, kClick},
+                  {"Bet", 150, 0, kClick},
+                  {"Hold", 150, 0, kClick},
+                  {"Hold2", 100, 0, kClick},
+                  {"Roll1", 241 * 16, 3800, kSoft},
+                  {"None", 50, 10, kSilent},
+                  {"Roll2", kNoRestart, 0, kEvent},
+                  {"Nn", kNoRestart, 0, kEvent},
+                  {"Bingo", kNoRestart, 0, kWin},
+                  {"Win1", kNoRestart, 0, kWin},
+                  {"Lose", kNoRestart, 0, kSoft},
+                  {"Ladder2", kNoRestart, 0, kEvent},
+                  {"BL2", kNoRestart, 0, kSoft},
+                  {"Coin2", kNoRestart, 0, kEvent}};
     std::vector<std::pair<Level, double>> loudness;
     for (const auto& sound : sounds) {
         SCOPED_TRACE(sound.name);

@@ -1,7 +1,6 @@
 #include "support/rig.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace testing_support {
 
@@ -72,31 +71,12 @@ ui::Twips FixedMeasure::width(std::string_view text, double points) {
     return static_cast<ui::Twips>(text.size() * 12 * points);
 }
 
-ui::Size FixedMeasure::wrapped(std::string_view text, double points, ui::Twips width) {
-    std::vector<std::string> lines{""};
-    std::istringstream words{std::string(text)};
-    for (std::string word; words >> word;) {
-        const std::string longer = lines.back().empty() ? word : lines.back() + ' ' + word;
-        if (!lines.back().empty() && this->width(longer, points) > width) {
-            lines.push_back(word);
-        } else {
-            lines.back() = longer;
-        }
-    }
-    ui::Size box{0, static_cast<ui::Twips>(static_cast<double>(lines.size()) * 20 * points)};
-    for (const std::string& line : lines) {
-        box.width = std::max(box.width, this->width(line, points));
-    }
-    return box;
-}
-
 namespace {
 class NullHost final : public ui::WindowHost {
 public:
     void controlsCreated() override {}
     void shown() override {}
     void destroyed() override {}
-    void inputChanged() override {}
     void focusRequested() override {}
 };
 }  // namespace

@@ -84,12 +84,10 @@ public:
     [[nodiscard]] double secondsSinceMidnight() override { return 43200.0; }
 };
 
-// 120 twips a character per 10 points, lines of 20 twips a point, broken at spaces: a plain
-// stand-in for the font's metrics.
+// 120 twips a character per 10 points: a plain stand-in for the font's metrics.
 class FixedMeasure final : public ui::TextMeasure {
 public:
     [[nodiscard]] ui::Twips width(std::string_view text, double points) override;
-    [[nodiscard]] ui::Size wrapped(std::string_view text, double points, ui::Twips width) override;
 };
 
 class NullHosts final : public ui::HostFactory {

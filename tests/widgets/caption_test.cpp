@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QWidget>
 #include <limits>
@@ -16,12 +17,22 @@
 namespace widget_tests {
 namespace {
 
+// The box a caption fills as a label draws it, broken at spaces into lines no wider than `width`
+// (a word wider than that stays whole and sticks out).
+ui::Size wrapped(const std::string& text, double points, ui::Twips width) {
+    const QRect room(0, 0, ui::qt::toPixels(width), std::numeric_limits<int>::max() / 2);
+    const QRect box =
+        QFontMetrics(ui::qt::gameFont(points))
+            .boundingRect(room, ui::qt::kLabelTextFlags, QString::fromStdString(text));
+    return {box.width() * ui::kTwipsPerPixel, box.height() * ui::kTwipsPerPixel};
+}
+
 // Whether a label's caption, broken at spaces as the label draws it, lies whole inside its box. A
 // label that sizes to its caption is as wide as its one line.
 testing::AssertionResult showsWhole(ui::TextMeasure& measure, const ui::Label& label) {
     const ui::Twips room =
         label.sizesToCaption() ? std::numeric_limits<int>::max() / 2 : label.width();
-    ui::Size box = measure.wrapped(label.caption(), label.points(), room);
+    ui::Size box = wrapped(label.caption(), label.points(), room);
     if (label.sizesToCaption()) {
         box.width = measure.width(label.caption(), label.points());
     }
@@ -95,9 +106,8 @@ TEST(CaptionsOnScreen, WrapAtSpacesInsideTheirBox) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     ui::Label& result = highLow.AA[0];
     result.setCaption("The number was 1000 again");
-    const int line =
-        ui::qt::toPixels(rig.screenMeasure->wrapped("1", result.points(), result.width()).height);
-    ASSERT_GT(rig.screenMeasure->wrapped(result.caption(), result.points(), result.width()).height,
+    const int line = ui::qt::toPixels(wrapped("1", result.points(), result.width()).height);
+    ASSERT_GT(wrapped(result.caption(), result.points(), result.width()).height,
               line * ui::kTwipsPerPixel);
 
     const QRect box = ui::qt::toPixels(result.rect());

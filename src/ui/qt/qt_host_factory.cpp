@@ -157,10 +157,6 @@ public:
         }
     }
 
-    // The machine is not greyed while it takes no input: its colours stay as the game set them,
-    // and the modal bonus window already keeps the player's input from it.
-    void inputChanged() override {}
-
     // Never takes the focus from another program, nor from an open message box.
     void focusRequested() override {
         if (QGuiApplication::applicationState() != Qt::ApplicationActive || messageBoxOpen() ||

@@ -8,7 +8,6 @@ namespace ui::qt {
 class QtTextMeasure final : public TextMeasure {
 public:
     [[nodiscard]] Twips width(std::string_view text, double points) override;
-    [[nodiscard]] Size wrapped(std::string_view text, double points, Twips width) override;
 };
 
 }  // namespace ui::qt
