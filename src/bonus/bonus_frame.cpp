@@ -2,8 +2,8 @@
 
 #include "app/program.h"
 #include "machine/form1.h"
-#include "media/play_snd.h"
 #include "ui/label_amounts.h"
+#include "ui/play_snd.h"
 
 namespace quirvanto {
 
@@ -65,7 +65,7 @@ void BonusWindow::endAfterFine(ui::Timer& fine) {
 }
 
 void BonusWindow::play(std::string_view sound) {
-    PlaySnd(services(), sound, kSndAsync);
+    PlaySnd(services(), sound, ui::kSndAsync);
 }
 
 }  // namespace quirvanto

@@ -1,7 +1,7 @@
 // The bet buttons and the credit checks that run before every spin.
 
 #include "machine/form1.h"
-#include "media/play_snd.h"
+#include "ui/play_snd.h"
 
 namespace quirvanto {
 
@@ -9,7 +9,7 @@ void Form1::Label2_Click() {
     const auto bet = amountOf(Bet);
     const auto credits = amountOf(Credits);
     if (bet && credits && *bet < *credits) {
-        PlaySnd(services(), "Bet", kSndAsync);
+        PlaySnd(services(), "Bet", ui::kSndAsync);
         Bet.setCaption(ui::amountText(*bet + 1));
     }
 }
@@ -17,7 +17,7 @@ void Form1::Label2_Click() {
 void Form1::Label3_Click() {
     const auto bet = amountOf(Bet);
     if (bet && *bet > 0) {
-        PlaySnd(services(), "Bet", kSndAsync);
+        PlaySnd(services(), "Bet", ui::kSndAsync);
         Bet.setCaption(ui::amountText(*bet - 1));
     }
 }

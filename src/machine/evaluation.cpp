@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "machine/form1.h"
-#include "media/play_snd.h"
+#include "ui/play_snd.h"
 
 namespace quirvanto {
 
@@ -32,7 +32,7 @@ Payline paylineOf(std::string_view item) {
 }  // namespace
 
 void Form1::addLineWin(ui::Amount multiplier) {
-    PlaySnd(services(), "Win1", kSndAsync);
+    PlaySnd(services(), "Win1", ui::kSndAsync);
     ui::addAmount(Win1, Bet, multiplier);
     YouCanPhase = 0;
     YouCan.setEnabled(true);
@@ -81,13 +81,13 @@ void Form1::YouCan_Timer() {
         Win1.setVisible(false);
         YouCanPhase = 0;
     }
-    PlaySnd(services(), "Meter", kSndAsync);
+    PlaySnd(services(), "Meter", ui::kSndAsync);
     Try.setEnabled(true);
     Suono.setEnabled(true);
 }
 
 void Form1::Suono_Timer() {
-    PlaySnd(services(), "Meter", kSndAsync);
+    PlaySnd(services(), "Meter", ui::kSndAsync);
 }
 
 }  // namespace quirvanto

@@ -2,7 +2,7 @@
 // columns (eleven passes each, back to back; the last pass is the result).
 
 #include "machine/form1.h"
-#include "media/play_snd.h"
+#include "ui/play_snd.h"
 
 namespace quirvanto {
 
@@ -23,7 +23,7 @@ ui::Line& Form1::columnMarker(int column) {
 }
 
 void Form1::Hold_Click(int Index) {
-    PlaySnd(services(), "Hold", kSndAsync);
+    PlaySnd(services(), "Hold", ui::kSndAsync);
     if (Index >= 0 && Index <= 2) {
         ui::Line& marker = columnMarker(Index);
         marker.setVisible(!marker.visible());
@@ -37,7 +37,7 @@ void Form1::Label5_Click() {
             continue;
         }
         for (int pass = 0; pass < kPassesPerColumn; ++pass) {
-            PlaySnd(services(), "Hold2", kSndAsync);
+            PlaySnd(services(), "Hold2", ui::kSndAsync);
             const int top = app().draw(kValueCount) + 1;
             const int middle = app().draw(kValueCount) + 1;
             const int bottom = app().draw(kValueCount) + 1;

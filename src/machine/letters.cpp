@@ -6,7 +6,7 @@
 #include <string>
 
 #include "machine/form1.h"
-#include "media/play_snd.h"
+#include "ui/play_snd.h"
 
 namespace quirvanto {
 
@@ -24,9 +24,9 @@ bool sameLetter(const std::string& a, const std::string& b) {
 }  // namespace
 
 void Form1::payLettersBonus() {
-    PlaySnd(services(), "Bingo", kSndAsync);
+    PlaySnd(services(), "Bingo", ui::kSndAsync);
     ui::addAmount(Credits, Bet, kLettersBonusTimesBet);
-    PlaySnd(services(), "Bingo", kSndAsync);
+    PlaySnd(services(), "Bingo", ui::kSndAsync);
 }
 
 void Form1::Zavri_Timer() {
@@ -39,7 +39,7 @@ void Form1::Zavri_Timer() {
     // The run starts from -1, so its first tick lights nothing.
     ++StepCount;
     Lett[StepCount - 1].setForeColour(ui::kWhite);
-    PlaySnd(services(), "Letter", kSndAsync);
+    PlaySnd(services(), "Letter", ui::kSndAsync);
     if (letters <= StepCount) {
         if (letters == 9) {
             payLettersBonus();
@@ -59,7 +59,7 @@ void Form1::Zavri2_Timer() {
         if (drawn != 0) {
             ++StepCount;
             Lett[StepCount - 1].setForeColour(ui::kWhite);
-            PlaySnd(services(), "Letter", kSndAsync);
+            PlaySnd(services(), "Letter", ui::kSndAsync);
             if (drawn <= StepCount) {
                 Zavri2.setEnabled(false);
                 StepCount = 0;
@@ -67,7 +67,7 @@ void Form1::Zavri2_Timer() {
             return;
         }
     }
-    PlaySnd(services(), "Lose", kSndAsync);
+    PlaySnd(services(), "Lose", ui::kSndAsync);
     Zavri2.setEnabled(false);
     darkenLetters();
 }
@@ -76,7 +76,7 @@ void Form1::Zavri3_Timer() {
     app().randomize();
     darkenLetters();
     Lett[app().draw(kTileCount)].setForeColour(ui::kWhite);
-    PlaySnd(services(), "Letter", kSndAsync);
+    PlaySnd(services(), "Letter", ui::kSndAsync);
 }
 
 void Form1::Label6_Click() {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "machine/form1.h"
-#include "media/play_snd.h"
+#include "ui/play_snd.h"
 
 namespace quirvanto {
 
@@ -31,7 +31,7 @@ void Form1::Label1_Click() {
     Col2.setVisible(false);
     Col3.setVisible(false);
     darkenLetters();
-    PlaySnd(services(), "Roll1", kSndAsync);
+    PlaySnd(services(), "Roll1", ui::kSndAsync);
     Roll.setEnabled(true);
     const auto credits = amountOf(Credits);
     const auto bet = amountOf(Bet);
@@ -50,7 +50,7 @@ void Form1::Roll_Timer() {
     if (StepCount > kLastRollStep) {
         StepCount = -1;
         Roll.setEnabled(false);
-        PlaySnd(services(), "Roll2", kSndAsync);
+        PlaySnd(services(), "Roll2", ui::kSndAsync);
         Num.setCaption(std::to_string(letters));
         Zavri.setEnabled(true);
     }
@@ -58,11 +58,11 @@ void Form1::Roll_Timer() {
 
 void Form1::EndSpin() {
     if (amountOf(Num) == 9) {
-        PlaySnd(services(), "Bingo", kSndAsync);
+        PlaySnd(services(), "Bingo", ui::kSndAsync);
     }
     for (int tile = 0; tile < NN.size(); ++tile) {
         if (amountOf(NN[tile]) == 5) {
-            PlaySnd(services(), "Nn", kSndAsync);
+            PlaySnd(services(), "Nn", ui::kSndAsync);
             Holding.setVisible(false);
             Label5.setVisible(true);
             return;

@@ -10,7 +10,7 @@
 #include "bonus/form5.h"
 #include "bonus/form7.h"
 #include "machine/form1.h"
-#include "media/play_snd.h"
+#include "ui/play_snd.h"
 
 namespace quirvanto {
 
@@ -93,7 +93,7 @@ void Form1::Label4_Click() {
     } else if (chosen == kDoubleZavri) {
         openBonus(program_.form7());
     } else if (isLoseField(chosen)) {
-        PlaySnd(services(), "Lose", kSndAsync);
+        PlaySnd(services(), "Lose", ui::kSndAsync);
         Scelta.setCaption("0");
         Win1.setCaption("0");
     } else if (chosen == kLettersHeld) {

@@ -2,8 +2,8 @@
 
 #include "app/program.h"
 #include "machine/form1.h"
-#include "media/play_snd.h"
 #include "ui/label_amounts.h"
+#include "ui/play_snd.h"
 
 namespace quirvanto {
 
@@ -29,7 +29,7 @@ void Form6::Form_KeyDown(int keyCode, int /*shift*/) {
         AA[1].setVisible(true);
         AA[2].setVisible(true);
         ui::addAmount(AA[2], kCoinCredits);
-        PlaySnd(services(), "Coin2", kSndAsync);
+        PlaySnd(services(), "Coin2", ui::kSndAsync);
     }
     if (keyCode == ui::key::kDigit1 && AA[1].visible()) {
         continueToMachine();

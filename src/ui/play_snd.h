@@ -4,12 +4,12 @@
 
 #include "ui/services.h"
 
-namespace quirvanto {
+namespace ui {
 
 // The only flag the game passes: play asynchronously, cutting off the sound playing.
 inline constexpr int kSndAsync = 1;
 
 // Plays the sound Snd/<name> of the game's data. Failing is silent and changes nothing.
-void PlaySnd(ui::Services& services, std::string_view soundName, int soundFlags);
+void PlaySnd(Services& services, std::string_view soundName, int soundFlags);
 
-}  // namespace quirvanto
+}  // namespace ui
