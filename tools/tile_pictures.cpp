@@ -1,16 +1,16 @@
 #include "tile_pictures.h"
 
-#include <QFontDatabase>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+#include "ui/qt/qt_look.h"
 
 namespace assets {
 
 namespace {
 
 constexpr int kTileSize = 64;
-constexpr char kLatoBlack[] = "/usr/share/fonts/truetype/lato/Lato-Black.ttf";
 
 // One colour per value, around the colour wheel, so equal tiles are seen at a glance.
 constexpr QRgb kTileColours[] = {
@@ -25,16 +25,8 @@ constexpr QRgb kTileColours[] = {
     0x6d4c41,  // 9 brown
 };
 
-// The game's black-weight face: "Arial Black" where the system has it, else Lato Black.
 QFont digitFont() {
-    QString family = QStringLiteral("Arial Black");
-    if (!QFontDatabase::families().contains(family)) {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kLatoBlack));
-        const QStringList loaded = QFontDatabase::applicationFontFamilies(id);
-        family = loaded.isEmpty() ? QStringLiteral("Lato Black") : loaded.first();
-    }
-    QFont font(family);
-    font.setWeight(QFont::Black);
+    QFont font = ui::qt::blackFace();
     font.setPixelSize(46);
     return font;
 }

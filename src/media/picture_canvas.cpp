@@ -1,24 +1,13 @@
 #include "media/picture_canvas.h"
 
-#include <QFontDatabase>
-
 #include "media/design_pictures.h"
+#include "ui/qt/qt_look.h"
 
 namespace quirvanto::canvas {
 
 namespace {
 
 constexpr qreal kScale = 2.0;
-
-QString blackFamily() {
-    const QStringList families = QFontDatabase::families();
-    for (const QString& family : {QStringLiteral("Arial Black"), QStringLiteral("Lato Black")}) {
-        if (families.contains(family)) {
-            return family;
-        }
-    }
-    return QStringLiteral("Lato");
-}
 
 }  // namespace
 
@@ -68,8 +57,7 @@ void dots(QPainter& painter, const QColor& colour, std::span<const QPointF> cent
 }
 
 QFont blackFont(qreal pixelSize) {
-    QFont font(blackFamily());
-    font.setWeight(QFont::Black);
+    QFont font = ui::qt::blackFace();
     font.setPixelSize(static_cast<int>(pixelSize));
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

@@ -33,7 +33,7 @@ void panel(QPainter& painter, const QRectF& rect, qreal radius, const QPen& bord
 void dots(QPainter& painter, const QColor& colour, std::span<const QPointF> centres, qreal rx,
           qreal ry);
 
-// The game's black-weight face at a size in pixels ("Arial Black", else Lato Black).
+// The game's black-weight face at a size in pixels.
 [[nodiscard]] QFont blackFont(qreal pixelSize);
 
 }  // namespace quirvanto::canvas

@@ -21,9 +21,8 @@ namespace {
 // (a word wider than that stays whole and sticks out).
 ui::Size wrapped(const std::string& text, double points, ui::Twips width) {
     const QRect room(0, 0, ui::qt::toPixels(width), std::numeric_limits<int>::max() / 2);
-    const QRect box =
-        QFontMetrics(ui::qt::gameFont(points))
-            .boundingRect(room, ui::qt::kLabelTextFlags, QString::fromStdString(text));
+    const QRect box = QFontMetrics(ui::qt::gameFont(points))
+                          .boundingRect(room, ui::qt::kLabelTextFlags, ui::qt::toQString(text));
     return {box.width() * ui::kTwipsPerPixel, box.height() * ui::kTwipsPerPixel};
 }
 

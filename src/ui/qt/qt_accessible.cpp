@@ -4,6 +4,7 @@
 
 #include "ui/qt/qt_control_widgets.h"
 #include "ui/qt/qt_game_window.h"
+#include "ui/qt/qt_look.h"
 #include "ui/window.h"
 
 namespace ui::qt {
@@ -12,25 +13,8 @@ namespace {
 
 const QString kLit = QStringLiteral("lit");
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// The controls of this window, not those of a bonus window that stands over it.
-QList<ControlWidget*> controlWidgetsOf(const QWidget* window) {
-    QList<ControlWidget*> found;
-    // ControlWidget has no meta-object of its own, so findChildren could not tell it apart.
-    for (QWidget* child : window->findChildren<QWidget*>()) {
-        auto* widget = dynamic_cast<ControlWidget*>(child);
-        if (widget != nullptr && widget->window() == window) {
-            found.append(widget);
-        }
-    }
-    return found;
-}
-
 QAccessibleInterface* interfaceOf(const QWidget* window, const Control* control) {
-    for (ControlWidget* widget : controlWidgetsOf(window)) {
+    for (ControlWidget* widget : controlWidgetsOf(*window)) {
         if (&widget->control() == control) {
             return QAccessible::queryAccessibleInterface(widget);
         }
@@ -173,7 +157,7 @@ public:
             }
         }
         if (match & QAccessible::Labelled) {
-            for (ControlWidget* other : controlWidgetsOf(window)) {
+            for (ControlWidget* other : controlWidgetsOf(*window)) {
                 if (other->control().reading().caption == &control()) {
                     related.append(
                         {QAccessible::queryAccessibleInterface(other), QAccessible::Labelled});
@@ -256,14 +240,14 @@ AccessibleState accessibleStateOf(const ControlWidget& widget) {
     const Reading& reading = control.reading();
     AccessibleState state;
     if (reading.name) {
-        state.name = fromUtf8(reading.name());
+        state.name = toQString(reading.name());
     } else if (control.kind() == ControlKind::Label) {
-        state.name = fromUtf8(static_cast<const Label&>(control).caption());
+        state.name = toQString(static_cast<const Label&>(control).caption());
     }
     if (reading.lit) {
         state.description = reading.lit() ? kLit : QString();
     } else if (control.kind() == ControlKind::Label) {
-        state.description = fromUtf8(static_cast<const Label&>(control).toolTip());
+        state.description = toQString(static_cast<const Label&>(control).toolTip());
     }
     state.showing = showing(control);
     state.widgetShown = widget.isVisible();

@@ -5,20 +5,16 @@
 #include <utility>
 
 #include "ui/qt/qt_control_widgets.h"
+#include "ui/qt/qt_look.h"
 
 namespace ui::qt {
 
 namespace {
 
-QList<ControlWidget*> readControls(QWidget& window) {
-    QList<ControlWidget*> found;
-    // ControlWidget has no meta-object of its own, so findChildren could not tell it apart.
-    for (QWidget* child : window.findChildren<QWidget*>()) {
-        auto* widget = dynamic_cast<ControlWidget*>(child);
-        if (widget != nullptr && widget->window() == &window && !decorative(widget->control())) {
-            found.append(widget);
-        }
-    }
+// The control widgets a screen reader reads: none that only decorate.
+QList<ControlWidget*> readControls(const QWidget& window) {
+    QList<ControlWidget*> found = controlWidgetsOf(window);
+    found.removeIf([](const ControlWidget* widget) { return decorative(widget->control()); });
     return found;
 }
 
@@ -40,7 +36,7 @@ QString announcementOf(const AccessibleState& now, const Control& control) {
     if (caption == nullptr) {
         return now.name;
     }
-    QString said = QString::fromStdString(caption->caption());
+    QString said = toQString(caption->caption());
     if (!said.endsWith(QLatin1Char(':'))) {
         said += QLatin1Char(':');
     }

@@ -8,13 +8,17 @@
 
 namespace ui::qt {
 
-namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
+QList<ControlWidget*> controlWidgetsOf(const QWidget& window) {
+    QList<ControlWidget*> found;
+    // ControlWidget has no meta-object of its own, so findChildren could not tell it apart.
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        auto* widget = dynamic_cast<ControlWidget*>(child);
+        if (widget != nullptr && widget->window() == &window) {
+            found.append(widget);
+        }
+    }
+    return found;
 }
-
-}  // namespace
 
 ControlWidget::ControlWidget(Control& control) : control_(control) {
     setFocusPolicy(Qt::NoFocus);
@@ -56,7 +60,7 @@ LabelWidget::LabelWidget(Label& label, const QCursor& clickCursor)
     : ControlWidget(label), label_(label), font_(gameFont(label.points())) {
     setFont(font_);
     if (!label.toolTip().empty()) {
-        setToolTip(fromUtf8(label.toolTip()));
+        setToolTip(toQString(label.toolTip()));
     }
     if (label.clickable()) {
         setCursor(clickCursor);
@@ -71,7 +75,7 @@ void LabelWidget::follow() {
     if (!label_.exists()) {
         return;
     }
-    caption_ = fromUtf8(label_.caption());
+    caption_ = toQString(label_.caption());
 }
 
 void LabelWidget::paintEvent(QPaintEvent*) {
@@ -113,7 +117,7 @@ void draw(QPainter& painter, QRect area, const ListBox& list) {
     int y = 0;
     for (const std::string& item : list.items()) {
         painter.drawText(QRect(2, y, area.width() - 4, lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, fromUtf8(item));
+                         Qt::AlignLeft | Qt::AlignVCenter, toQString(item));
         y += lineHeight;
     }
 }
@@ -122,7 +126,7 @@ void draw(QPainter& painter, QRect area, const TextBox& text) {
     painter.fillRect(area, Qt::white);
     painter.setPen(Qt::black);
     painter.drawText(area.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     fromUtf8(text.text()));
+                     toQString(text.text()));
 }
 
 template <class C>

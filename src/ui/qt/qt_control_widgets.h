@@ -55,6 +55,10 @@ private:
     QString caption_;
 };
 
+// The control widgets of a game window, in no set order; not those of a window it owns (a bonus
+// window that stands over it).
+[[nodiscard]] QList<ControlWidget*> controlWidgetsOf(const QWidget& window);
+
 // The widget for any control, not yet following it: the caller places it, then attaches it.
 // Images, lines, picture boxes, list and text boxes only draw their control.
 [[nodiscard]] std::unique_ptr<ControlWidget> makeControlWidget(Control& control,

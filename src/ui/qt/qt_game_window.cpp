@@ -14,8 +14,7 @@ namespace ui::qt {
 
 GameWindow::GameWindow(Window& window) : window_(window) {
     const WindowLayout& layout = window.layout();
-    setWindowTitle(
-        QString::fromUtf8(layout.caption.data(), static_cast<qsizetype>(layout.caption.size())));
+    setWindowTitle(toQString(layout.caption));
     setFixedSize(toPixels(layout.inner.width), toPixels(layout.inner.height));
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(layout.back));

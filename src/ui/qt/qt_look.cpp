@@ -5,16 +5,9 @@
 
 namespace ui::qt {
 
-namespace {
-
-const QString& gameFamily() {
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Arial Black"))
-                                      ? QStringLiteral("Arial Black")
-                                      : QStringLiteral("Lato");
-    return family;
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-}  // namespace
 
 QColor toQColor(Colour colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
@@ -26,9 +19,17 @@ QRect toPixels(Rect rect) {
                  toPixels(rect.height));
 }
 
-QFont gameFont(double points) {
-    QFont font(gameFamily());
+QFont blackFace() {
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Arial Black"))
+                                      ? QStringLiteral("Arial Black")
+                                      : QStringLiteral("Lato");
+    QFont font(family);
     font.setWeight(QFont::Black);
+    return font;
+}
+
+QFont gameFont(double points) {
+    QFont font = blackFace();
     font.setPixelSize(static_cast<int>(std::lround(points * 4.0 / 3.0)));
     return font;
 }

@@ -7,14 +7,6 @@
 
 namespace ui::qt {
 
-namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 Twips QtTextMeasure::width(std::string_view text, double points) {
     return QFontMetrics(gameFont(points)).horizontalAdvance(toQString(text)) * kTwipsPerPixel;
 }
