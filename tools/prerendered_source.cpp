@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "media/design_pictures.h"
+#include "design_pictures.h"
 
 namespace assets {
 
@@ -33,16 +33,19 @@ bool writePrerenderedSource(const std::string& path) {
     }
     std::fputs(
         "// Made by quirvanto_assets at build time: the design pictures drawn by the game's own\n"
-        "// code (src/media/design_pictures.cpp). Not to be edited.\n"
-        "#include \"app/prerendered_designs.h\"\n\nnamespace quirvanto {\n\nnamespace {\n\n",
+        "// code (tools/design_pictures.cpp). Not to be edited.\n"
+        "#include \"media/prerendered_designs.h\"\n\nnamespace quirvanto {\n\nnamespace {\n\n",
         out.get());
     std::string table;
     for (int index = 0; index < ui::kDesignPictureCount; ++index) {
-        const QImage picture = quirvanto::drawDesignPicture(static_cast<ui::DesignPicture>(index))
-                                   .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const auto design = static_cast<ui::DesignPicture>(index);
+        const QImage picture =
+            drawDesignPicture(design).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QPoint hotSpot = pointerHotSpot(design);
         writePixels(out.get(), index, picture);
         table += "    {" + std::to_string(picture.width()) + ", " +
-                 std::to_string(picture.height()) + ", kPicture" + std::to_string(index) + "},\n";
+                 std::to_string(picture.height()) + ", " + std::to_string(hotSpot.x()) + ", " +
+                 std::to_string(hotSpot.y()) + ", kPicture" + std::to_string(index) + "},\n";
     }
     std::fprintf(out.get(),
                  "\n}  // namespace\n\nconst PrerenderedPicture "

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QSvgGenerator>
 
-#include "media/design_pictures.h"
+#include "design_pictures.h"
 
 namespace assets {
 
@@ -26,7 +26,7 @@ QImage drawIcon(int pixels) {
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    quirvanto::paintProgramIcon(painter, pixels);
+    paintProgramIcon(painter, pixels);
     return icon;
 }
 
@@ -42,7 +42,7 @@ bool writeScalableIcon(const QString& file) {
         return false;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    quirvanto::paintProgramIcon(painter, kScalableSize);
+    paintProgramIcon(painter, kScalableSize);
     painter.end();
     return QFileInfo(file).size() > 0;
 }

@@ -1,13 +1,12 @@
 #include "app/real_services.h"
 
 #include "app/data_folders.h"
-#include "app/prerendered_designs.h"
 
 namespace quirvanto {
 
 RealServices::RealServices(const std::string& programFolder)
     : sound_(dataFolderHolding(programFolder, "Snd")),
-      pictures_(dataFolderHolding(programFolder, "Img"), prerenderedDesign),
+      pictures_(dataFolderHolding(programFolder, "Img")),
       services_{scheduler_, messages_, sound_, pictures_,  random_,
                 clock_,     measure_,  hosts_, terminator_} {}
 

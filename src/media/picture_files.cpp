@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "media/asset_file.h"
-#include "media/design_pictures.h"
+#include "media/prerendered_designs.h"
 #include "ui/qt/qt_picture.h"
 
 namespace quirvanto {
@@ -23,7 +23,7 @@ constexpr std::int64_t kMaxPictureFileBytes = 128 << 20;
 // where the screen has a higher ratio still.
 int tileDevicePixels() {
     const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
-    return kPictureSize * std::max(2, static_cast<int>(std::ceil(ratio)));
+    return ui::qt::kPictureSize * std::max(2, static_cast<int>(std::ceil(ratio)));
 }
 
 ui::Picture decodeFile(const std::string& path) {
@@ -45,14 +45,14 @@ ui::Picture decodeFile(const std::string& path) {
     if (image.isNull()) {
         return nullptr;
     }
-    image.setDevicePixelRatio(static_cast<qreal>(image.width()) / kPictureSize);
+    image.setDevicePixelRatio(static_cast<qreal>(image.width()) / ui::qt::kPictureSize);
     return std::make_shared<const ui::qt::QtPicture>(std::move(image));
 }
 
 }  // namespace
 
-PictureFiles::PictureFiles(std::string programFolder, DesignDrawing drawing)
-    : pictureFolder_(std::move(programFolder) + "/Img/"), drawing_(drawing) {}
+PictureFiles::PictureFiles(std::string programFolder)
+    : pictureFolder_(std::move(programFolder) + "/Img/") {}
 
 ui::Picture PictureFiles::file(std::string_view name) {
     const std::string key(name);
@@ -66,9 +66,7 @@ ui::Picture PictureFiles::file(std::string_view name) {
 ui::Picture PictureFiles::design(ui::DesignPicture which) {
     auto found = designs_.find(which);
     if (found == designs_.end()) {
-        auto picture =
-            std::make_shared<const ui::qt::QtPicture>(drawing_(which), pointerHotSpot(which));
-        found = designs_.emplace(which, std::move(picture)).first;
+        found = designs_.emplace(which, prerenderedDesign(which)).first;
     }
     return found->second;
 }

@@ -7,6 +7,9 @@
 
 namespace ui::qt {
 
+// Every picture of the game is 32 x 32 logical pixels.
+inline constexpr int kPictureSize = 32;
+
 // A decoded picture as the Qt side draws it. A pointer picture also knows the point it points
 // with, in logical pixels.
 class QtPicture final : public PictureData {

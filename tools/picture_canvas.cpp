@@ -1,9 +1,9 @@
-#include "media/picture_canvas.h"
+#include "picture_canvas.h"
 
-#include "media/design_pictures.h"
 #include "ui/qt/qt_look.h"
+#include "ui/qt/qt_picture.h"
 
-namespace quirvanto::canvas {
+namespace assets::canvas {
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr qreal kScale = 2.0;
 }  // namespace
 
 QImage newPicture() {
-    QImage picture(kPictureSize * kScale, kPictureSize * kScale,
+    QImage picture(ui::qt::kPictureSize * kScale, ui::qt::kPictureSize * kScale,
                    QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(kScale);
     picture.fill(Qt::transparent);
@@ -63,4 +63,4 @@ QFont blackFont(qreal pixelSize) {
     return font;
 }
 
-}  // namespace quirvanto::canvas
+}  // namespace assets::canvas

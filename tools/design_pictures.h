@@ -7,10 +7,9 @@
 
 class QPainter;
 
-namespace quirvanto {
-
-// Every picture of the game is 32 x 32 logical pixels.
-inline constexpr int kPictureSize = 32;
+// The design pictures of the layouts, drawn at build time: the program gets them with the source
+// the build writes (media/prerendered_designs.h).
+namespace assets {
 
 // Draws a design picture of the layouts: 64 x 64 pixels at device pixel ratio 2.
 [[nodiscard]] QImage drawDesignPicture(ui::DesignPicture which);
@@ -20,8 +19,8 @@ inline constexpr int kPictureSize = 32;
 void paintProgramIcon(QPainter& painter, qreal pixels);
 
 // Where a pointer picture points, in logical pixels from its top-left corner: the fingertip of
-// ClickPointer, the tip of the arrow of WindowPointer. Give it to QCursor with the picture.
-// Pictures that are not pointers have their hot spot at (0, 0).
+// ClickPointer, the tip of the arrow of WindowPointer. Pictures that are not pointers have their
+// hot spot at (0, 0).
 [[nodiscard]] QPoint pointerHotSpot(ui::DesignPicture which);
 
-}  // namespace quirvanto
+}  // namespace assets

@@ -1,12 +1,13 @@
-#include "media/design_pictures.h"
+#include "design_pictures.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include "media/fruit_pictures.h"
-#include "media/picture_canvas.h"
+#include "fruit_pictures.h"
+#include "picture_canvas.h"
+#include "ui/qt/qt_picture.h"
 
-namespace quirvanto {
+namespace assets {
 
 namespace {
 
@@ -188,7 +189,7 @@ QImage drawDesignPicture(DesignPicture which) {
 
 void paintProgramIcon(QPainter& painter, qreal pixels) {
     painter.save();
-    painter.scale(pixels / kPictureSize, pixels / kPictureSize);
+    painter.scale(pixels / ui::qt::kPictureSize, pixels / ui::qt::kPictureSize);
     paintEmblem(painter);
     painter.restore();
 }
@@ -204,4 +205,4 @@ QPoint pointerHotSpot(DesignPicture which) {
     }
 }
 
-}  // namespace quirvanto
+}  // namespace assets

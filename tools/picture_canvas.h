@@ -9,7 +9,7 @@
 #include <span>
 
 // Painting helpers shared by the design pictures.
-namespace quirvanto::canvas {
+namespace assets::canvas {
 
 // A transparent 64 x 64 picture at device pixel ratio 2: a painter on it draws in 32 x 32
 // logical pixels, every shape at twice the resolution.
@@ -36,4 +36,4 @@ void dots(QPainter& painter, const QColor& colour, std::span<const QPointF> cent
 // The game's black-weight face at a size in pixels.
 [[nodiscard]] QFont blackFont(qreal pixelSize);
 
-}  // namespace quirvanto::canvas
+}  // namespace assets::canvas

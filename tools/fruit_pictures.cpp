@@ -1,4 +1,4 @@
-#include "media/fruit_pictures.h"
+#include "fruit_pictures.h"
 
 #include <cmath>
 #include <numbers>
@@ -6,9 +6,9 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include "media/picture_canvas.h"
+#include "picture_canvas.h"
 
-namespace quirvanto {
+namespace assets {
 
 namespace {
 
@@ -274,4 +274,4 @@ void paintFruit(QPainter& painter, DesignPicture which) {
     }
 }
 
-}  // namespace quirvanto
+}  // namespace assets
