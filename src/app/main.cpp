@@ -1,13 +1,11 @@
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
 #include <cstdio>
 #include <cstring>
 
 #include "app/after_first_frame.h"
+#include "app/game_application.h"
 #include "app/program.h"
 #include "app/real_services.h"
-#include "ui/qt/qt_picture.h"
 #include "ui/qt/qt_quit_requests.h"
 
 namespace {
@@ -60,20 +58,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quirvanto"));
-    QApplication::setApplicationVersion(QStringLiteral(QUIRVANTO_VERSION));
-    // The window, its app id / WM_CLASS and the menu entry belong together.
-    QGuiApplication::setDesktopFileName(QStringLiteral(QUIRVANTO_ID));
-    // The game ends the program itself, from the title window, whatever windows are open.
-    QApplication::setQuitOnLastWindowClosed(false);
-
     quirvanto::RealServices real(QCoreApplication::applicationDirPath().toStdString());
-
-    // The game windows show their layout's icon; the message boxes show the program's.
-    const ui::Picture icon = real.pictures().design(ui::DesignPicture::ProgramIcon);
-    if (const auto* drawn = dynamic_cast<const ui::qt::QtPicture*>(icon.get())) {
-        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(drawn->image())));
-    }
+    quirvanto::presentAsTheGame(real.pictures());
 
     quirvanto::Program program(real.services());
     const ui::qt::QuitRequests quitRequests(program);

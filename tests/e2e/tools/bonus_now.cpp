@@ -1,16 +1,14 @@
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <string>
 
+#include "app/game_application.h"
 #include "app/program.h"
 #include "app/real_services.h"
 #include "machine/form1.h"
-#include "ui/qt/qt_picture.h"
 
 // The real program with its real windows, services and clock, whose first act is the wheel's
 // Stop on a given field with a given win, so an end-to-end test reaches a bonus game without
@@ -44,13 +42,8 @@ int main(int argc, char** argv) {
     const bool toTheTop = argc == 4;
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quirvanto"));
-    QApplication::setQuitOnLastWindowClosed(false);
     quirvanto::RealServices real(QCoreApplication::applicationDirPath().toStdString());
-    const ui::Picture icon = real.pictures().design(ui::DesignPicture::ProgramIcon);
-    if (const auto* drawn = dynamic_cast<const ui::qt::QtPicture*>(icon.get())) {
-        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(drawn->image())));
-    }
+    quirvanto::presentAsTheGame(real.pictures());
 
     quirvanto::Program program(real.services());
     program.start();
