@@ -204,15 +204,9 @@ TEST(Sounds, AreCleanInTheirPlaceOfLoudnessAndEachEndsBeforeItsNextStart) {
     std::vector<std::pair<Level, double>> loudness;
     for (const auto& sound : sounds) {
         SCOPED_TRACE(sound.name);
-        SDL_AudioSpec audio{};
-        Uint8* buffer = nullptr;
-        Uint32 bytes = 0;
-        const std::string path = std::string("Snd/") + sound.name + ".wav";
-        ASSERT_NE(SDL_LoadWAV(path.c_str(), &audio, &buffer, &bytes), nullptr);
-        const auto* first = reinterpret_cast<const std::int16_t*>(buffer);
-        const std::vector<std::int16_t> samples(first, first + bytes / 2);
-        SDL_FreeWAV(buffer);
-        ASSERT_EQ(audio.format, AUDIO_S16LSB);
+        const auto read = testing_support::readSound(std::string("Snd/") + sound.name + ".wav");
+        ASSERT_TRUE(read.has_value());
+        const std::vector<std::int16_t>& samples = read->samples;
         ASSERT_FALSE(samples.empty());
 
         const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
@@ -227,7 +221,8 @@ TEST(Sounds, AreCleanInTheirPlaceOfLoudnessAndEachEndsBeforeItsNextStart) {
         EXPECT_LT(peakDbfs, silent ? -50.0 : -0.99);
         EXPECT_LT(std::abs(samples.front()), 300);
         EXPECT_LT(std::abs(samples.back()), 300);
-        const double lengthMs = 1000.0 * samples.size() / audio.channels / audio.freq;
+        const double lengthMs =
+            1000.0 * samples.size() / read->format.channels / read->format.sampleRate;
         EXPECT_LE(lengthMs, sound.periodMs);
         EXPECT_GE(lengthMs, sound.shortestMs);
         for (const auto& [level, rms] : loudness) {

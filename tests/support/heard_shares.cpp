@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -11,13 +10,22 @@ namespace testing_support {
 
 namespace {
 
-// The energy of a sound up to each of its frames (16-bit PCM; the channels of a frame summed).
+// The energy of a sound up to each of its frames (the channels of a frame summed).
 class EnergyCurve {
 public:
     explicit EnergyCurve(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-        read(bytes);
+        const auto sound = readSound(path);
+        if (!sound) {
+            return;
+        }
+        rate_ = static_cast<int>(sound->format.sampleRate);
+        double sum = 0.0;
+        for (std::size_t i = 0; i < sound->samples.size(); ++i) {
+            sum += static_cast<double>(sound->samples[i]) * sound->samples[i];
+            if ((i + 1) % sound->format.channels == 0) {
+                cumulative_.push_back(sum);
+            }
+        }
     }
 
     // The share of the energy within the first `ms` milliseconds.
@@ -33,49 +41,16 @@ public:
     }
 
 private:
-    static std::uint32_t u32(const std::vector<char>& b, std::size_t at) {
-        std::uint32_t value = 0;
-        std::memcpy(&value, b.data() + at, 4);
-        return value;
-    }
-
-    void read(const std::vector<char>& b) {
-        if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 ||
-            std::memcmp(b.data() + 8, "WAVE", 4) != 0) {
-            return;
-        }
-        int channels = 0;
-        for (std::size_t at = 12; at + 8 <= b.size();) {
-            const std::uint32_t size = u32(b, at + 4);
-            const std::size_t body = at + 8;
-            const std::size_t end = std::min(b.size(), body + size);
-            if (std::memcmp(b.data() + at, "fmt ", 4) == 0 && end >= body + 16) {
-                std::int16_t count = 0;
-                std::memcpy(&count, b.data() + body + 2, 2);
-                channels = count;
-                rate_ = static_cast<int>(u32(b, body + 4));
-            } else if (std::memcmp(b.data() + at, "data", 4) == 0 && channels > 0) {
-                double sum = 0.0;
-                const std::size_t frameBytes = 2 * static_cast<std::size_t>(channels);
-                for (std::size_t frame = body; frame + frameBytes <= end; frame += frameBytes) {
-                    for (int c = 0; c < channels; ++c) {
-                        std::int16_t sample = 0;
-                        std::memcpy(&sample, b.data() + frame + 2 * c, 2);
-                        sum += static_cast<double>(sample) * sample;
-                    }
-                    cumulative_.push_back(sum);
-                }
-                return;
-            }
-            at = body + size + (size % 2);
-        }
-    }
-
     int rate_ = 44100;
     std::vector<double> cumulative_;
 };
 
 }  // namespace
+
+std::optional<quirvanto::WaveSamples> readSound(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return quirvanto::pcm16SamplesOf({std::istreambuf_iterator<char>(in), {}});
+}
 
 bool isBackgroundLoop(std::string_view sound) {
     constexpr std::array<std::string_view, 5> kLoops{"Horse", "Ladder", "HL", "WL", "BL"};

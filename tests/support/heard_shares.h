@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "media/wav_format.h"
 #include "support/usual_paths.h"
 
 namespace testing_support {
@@ -27,6 +29,9 @@ struct HeardShare {
 // The backgrounds of the bonus windows, which their timers start again; they are cut by their
 // own restart or by the end of the game, whatever their length.
 [[nodiscard]] bool isBackgroundLoop(std::string_view sound);
+
+// The samples of a sound file (16-bit PCM wave), or nothing when it cannot be read as one.
+[[nodiscard]] std::optional<quirvanto::WaveSamples> readSound(const std::string& path);
 
 // One entry per sound played on the paths, in order of name, measured on the files of
 // `soundFolder` (<name>.wav). A sound without a readable file counts as heard whole.
