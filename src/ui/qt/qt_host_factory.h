@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QCursor>
-#include <optional>
 #include <unordered_map>
 
+#include "ui/qt/qt_pointers.h"
 #include "ui/services.h"
 
 class QWidget;
@@ -12,8 +11,8 @@ namespace ui::qt {
 
 class GameWindow;
 
-// Builds the on-screen side of every game window: a top-level GameWindow per model window,
-// one child widget per control.
+// Builds the on-screen side of every game window (a QtWindowHost each) and keeps what they
+// share: which top-level widget shows which window, and the pointers.
 class QtHostFactory final : public HostFactory {
 public:
     QtHostFactory();
@@ -26,13 +25,14 @@ public:
     // The top-level widget of a window once it has been loaded, else null.
     [[nodiscard]] QWidget* widgetOf(const Window& window) const;
 
-private:
-    friend class QtWindowHost;
-    // The pointer shared by every clickable label, made once.
-    const QCursor& clickCursor(PictureSource& pictures);
+    // Told by the hosts.
+    void windowLoaded(const Window& window, GameWindow& widget);
+    void windowGone(const Window& window);
+    [[nodiscard]] GamePointers& pointers() { return pointers_; }
 
+private:
     std::unordered_map<const Window*, GameWindow*> windows_;
-    std::optional<QCursor> clickCursor_;
+    GamePointers pointers_;
 };
 
 }  // namespace ui::qt

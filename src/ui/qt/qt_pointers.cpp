@@ -32,4 +32,17 @@ QCursor pointerOf(const Picture& picture, Qt::CursorShape fallback, double ratio
                    static_cast<int>(std::lround(hotSpot.y())));
 }
 
+const QCursor& GamePointers::clickPointer(PictureSource& pictures) {
+    if (!clickPointer_) {
+        clickPointer_ = pointerOf(pictures.design(DesignPicture::ClickPointer),
+                                  Qt::PointingHandCursor, qApp->devicePixelRatio());
+    }
+    return *clickPointer_;
+}
+
+QCursor GamePointers::windowPointer(PictureSource& pictures) {
+    return pointerOf(pictures.design(DesignPicture::WindowPointer), Qt::ArrowCursor,
+                     qApp->devicePixelRatio());
+}
+
 }  // namespace ui::qt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <optional>
 
 #include "ui/services.h"
 
@@ -12,5 +13,16 @@ namespace ui::qt {
 // the unit the platform takes (on Wayland (11, 2) again), so that the click lands at the tip. A
 // missing picture gives the fallback shape.
 [[nodiscard]] QCursor pointerOf(const Picture& picture, Qt::CursorShape fallback, double ratio);
+
+// The game's two pointers at the application's device pixel ratio: the one shared by every
+// clickable label, made once, and the machine window's own.
+class GamePointers {
+public:
+    [[nodiscard]] const QCursor& clickPointer(PictureSource& pictures);
+    [[nodiscard]] static QCursor windowPointer(PictureSource& pictures);
+
+private:
+    std::optional<QCursor> clickPointer_;
+};
 
 }  // namespace ui::qt
