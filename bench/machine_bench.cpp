@@ -11,6 +11,7 @@
 #include "app/program.h"
 #include "app/real_services.h"
 #include "machine/form1.h"
+#include "machine/roll.h"
 #include "ui/window.h"
 
 namespace {
@@ -102,8 +103,8 @@ int main(int argc, char** argv) {
     std::printf("  nominal 1 ms timer: %.1f ticks a second [62 to 66]\n", ticksPerSecond(program));
     for (int run = 1; run <= kRuns; ++run) {
         const double seconds = rollSeconds(machine);
-        std::printf("  roll %d of 241 ticks: %.3f s, %.1f ticks a second [3.6 to 3.9 s]\n", run,
-                    seconds, 241.0 / seconds);
+        std::printf("  roll %d of %d ticks: %.3f s, %.1f ticks a second [3.6 to 3.9 s]\n", run,
+                    quirvanto::kRollTicks, seconds, quirvanto::kRollTicks / seconds);
         waitUntil([&] { return !machine.Zavri.enabled(); });
         machine.Vincite.setEnabled(false);
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "machine/roll.h"
 #include "synth.h"
 
 namespace assets {
@@ -59,9 +60,9 @@ void pluck(Track& track, double at, double length, int note, double level,
 }
 
 // The reels start: a ratchet that speeds up over a motor hum that rises with it. It lasts as
-// long as the roll, 241 ticks of 16 ms, and fades in the last moment before the reels stop.
+// long as the roll and fades in the last moment before the reels stop.
 Track roll1() {
-    constexpr double kLength = 3.85;
+    constexpr double kLength = quirvanto::kRollMs / 1000.0;
     Track track(kLength);
     track.add(Note{.start = 0.0,
                    .length = kLength,

@@ -20,12 +20,17 @@ Program::Program(ui::Services& services)
       form6_(std::make_unique<Form6>(*this)),
       form7_(std::make_unique<Form7>(*this)) {
     // The bonus windows belong to the machine: they stay in front of it and block its input.
-    for (ui::Window* bonus :
-         {static_cast<ui::Window*>(form2_.get()), static_cast<ui::Window*>(form3_.get()),
-          static_cast<ui::Window*>(form4_.get()), static_cast<ui::Window*>(form5_.get()),
-          static_cast<ui::Window*>(form7_.get())}) {
+    for (BonusWindow* bonus : bonusWindows()) {
         bonus->setOwner(form1_.get());
     }
+}
+
+std::array<BonusWindow*, kBonusGames.size()> Program::bonusWindows() {
+    return {form2_.get(), form3_.get(), form4_.get(), form5_.get(), form7_.get()};
+}
+
+BonusWindow& Program::bonusWindow(BonusGame game) {
+    return *bonusWindows().at(static_cast<std::size_t>(game));
 }
 
 Program::~Program() = default;

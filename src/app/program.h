@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
 #include <memory>
 
+#include "bonus/bonus_games.h"
 #include "ui/application.h"
 
 namespace quirvanto {
 
+class BonusWindow;
 class Form1;
 class Form2;
 class Form3;
@@ -31,6 +34,10 @@ public:
     [[nodiscard]] Form5& form5() { return *form5_; }
     [[nodiscard]] Form6& form6() { return *form6_; }
     [[nodiscard]] Form7& form7() { return *form7_; }
+
+    // The window of each bonus game, in the order of kBonusGames.
+    [[nodiscard]] BonusWindow& bonusWindow(BonusGame game);
+    [[nodiscard]] std::array<BonusWindow*, kBonusGames.size()> bonusWindows();
 
 private:
     std::unique_ptr<Form1> form1_;

@@ -13,27 +13,28 @@ constexpr ui::WindowLayout kWindow{.caption = "Ladder  (ESC key to exit)",
                                    .inner = {4680, 7485},
                                    .icon = ui::DesignPicture::ProgramIcon};
 
+// From the top; a rung pays its multiplier times the stake, a "Lose" rung (0) nothing.
 struct Rung {
     std::string_view caption;
-    ui::Colour back;
+    ui::Amount multiplier;
 };
+constexpr std::array<Rung, 10> kRungs{{{"x 6", 6},
+                                       {"Lose", 0},
+                                       {"x 5", 5},
+                                       {"Lose", 0},
+                                       {"x 4", 4},
+                                       {"Lose", 0},
+                                       {"x 3", 3},
+                                       {"Lose", 0},
+                                       {"x 2", 2},
+                                       {"Lose", 0}}};
 constexpr ui::Colour kPays = 0xC0FFC0;
 constexpr ui::Colour kLoses = 0xC0C0FF;
-constexpr std::array<Rung, 10> kRungs{{{"x 6", kPays},
-                                       {"Lose", kLoses},
-                                       {"x 5", kPays},
-                                       {"Lose", kLoses},
-                                       {"x 4", kPays},
-                                       {"Lose", kLoses},
-                                       {"x 3", kPays},
-                                       {"Lose", kLoses},
-                                       {"x 2", kPays},
-                                       {"Lose", kLoses}}};
 
 constexpr ui::LabelLayout rung(int i) {
     return {.caption = kRungs[static_cast<std::size_t>(i)].caption,
             .rect = {720, 600 + 600 * i, 3615, 615},
-            .back = kRungs[static_cast<std::size_t>(i)].back,
+            .back = kRungs[static_cast<std::size_t>(i)].multiplier > 0 ? kPays : kLoses,
             .fore = ui::kBlack,
             .points = 21.75,
             .align = ui::Align::Centre};
@@ -60,13 +61,6 @@ constexpr MarkerLayout kLayout{.premio = {120, 0, 4455, 495},
                                           .clickable = true},
                                .suono = {.intervalMs = 5000, .enabled = true}};
 
-// The paying rungs, tested from the top.
-struct Prize {
-    int rung;
-    ui::Amount multiplier;
-};
-constexpr std::array<Prize, 5> kPrizes{{{0, 6}, {2, 5}, {4, 4}, {6, 3}, {8, 2}}};
-
 }  // namespace
 
 Form3::Form3(Program& program) : MarkerWindow(program, kWindow, "Form3", kLayout) {}
@@ -88,9 +82,10 @@ void Form3::Label4_Click() {
         return;
     }
     freezeMarker();
-    for (const Prize& prize : kPrizes) {
-        if (BB[prize.rung].visible()) {
-            payPrize(prize.multiplier);
+    for (int i = 0; i < BB.size(); ++i) {
+        const ui::Amount multiplier = kRungs[static_cast<std::size_t>(i)].multiplier;
+        if (multiplier > 0 && BB[i].visible()) {
+            payPrize(multiplier);
         }
     }
     Fine.setEnabled(true);

@@ -13,6 +13,7 @@ constexpr ui::WindowLayout kWindow{.caption = "Double Bet (ESC key to exit)",
                                    .inner = {4725, 7665},
                                    .icon = ui::DesignPicture::ProgramIcon};
 
+// From the top, "Win" and "Lose" take turns; a Stop on a "Win" row pays the stake.
 constexpr bool isWinRow(int i) {
     return i % 2 == 0;
 }
@@ -47,8 +48,6 @@ constexpr MarkerLayout kLayout{.premio = {240, 120, 4215, 495},
                                           .clickable = true},
                                .suono = {.intervalMs = 800, .enabled = true}};
 
-constexpr std::array<int, 5> kWinRows{0, 2, 4, 6, 8};
-
 }  // namespace
 
 Form5::Form5(Program& program) : MarkerWindow(program, kWindow, "Form5", kLayout) {}
@@ -70,8 +69,8 @@ void Form5::Label4_Click() {
         return;
     }
     freezeMarker();
-    for (const int winRow : kWinRows) {
-        if (BB[winRow].visible()) {
+    for (int i = 0; i < BB.size(); ++i) {
+        if (isWinRow(i) && BB[i].visible()) {
             payPrize(1);
         }
     }

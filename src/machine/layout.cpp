@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "machine/form1.h"
+#include "machine/wheel_fields.h"
 
 namespace quirvanto {
 
@@ -71,24 +72,13 @@ constexpr LabelLayout kNum{.caption = "1",
 constexpr std::array<std::string_view, 9> kLetters{"Q", "U", "I", "R", "V", "A", "N", "T", "O"};
 constexpr std::array<ui::Twips, 9> kLetterLefts{120, 840, 1560, 2280, 3000, 3840, 4560, 5280, 6000};
 
-constexpr LabelLayout wheelField(std::string_view caption, ui::Rect rect, ui::Colour back) {
-    return {
-        .caption = caption, .rect = rect, .back = back, .points = 11.25, .align = Align::Centre};
+constexpr LabelLayout wheelField(const WheelField& field) {
+    return {.caption = field.caption,
+            .rect = field.place,
+            .back = field.back,
+            .points = 11.25,
+            .align = Align::Centre};
 }
-constexpr std::array<LabelLayout, 12> kGame{{
-    wheelField("Horse racing", {3120, 2160, 2055, 375}, 0xC0C0FF),
-    wheelField("Ladder", {5040, 1200, 1575, 375}, 0x0000FF),
-    wheelField("High or Low", {120, 1680, 1695, 375}, 0x8080FF),
-    wheelField("Double Bet", {3720, 1680, 1575, 375}, 0x8080FF),
-    wheelField("Lose", {5400, 1680, 1215, 375}, 0x0000C0),
-    wheelField("Letters Held", {120, 2160, 1695, 375}, 0xC0C0FF),
-    wheelField("Skill chance", {1920, 1680, 1695, 375}, 0x0000FF),
-    wheelField("Lose", {3600, 1200, 1335, 375}, 0x0000C0),
-    wheelField("Lose", {120, 1200, 1335, 375}, 0x0000C0),
-    wheelField("Lose", {1920, 2160, 1095, 375}, 0x0000C0),
-    wheelField("Double Zavri", {1560, 1200, 1935, 375}, 0xC0C0FF),
-    wheelField("Lose", {5280, 2160, 1335, 375}, 0x0000C0),
-}};
 constexpr LabelLayout kScelta{.caption = "0", .rect = {5880, 1200, 615, 255}, .visible = false};
 
 constexpr std::array<LabelLayout, 5> kEtic{{
@@ -255,7 +245,7 @@ void Form1::createControls() {
                i);
     }
     for (int i = 0; i < Game.size(); ++i) {
-        create(Game[i], "Game", kGame[static_cast<std::size_t>(i)], i);
+        create(Game[i], "Game", wheelField(kWheelFields[static_cast<std::size_t>(i)]), i);
     }
     create(Scelta, "Scelta", kScelta);
 

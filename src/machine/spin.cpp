@@ -1,15 +1,17 @@
-// The spin: the bet leaves the credits, one random tile changes per tick for 241 ticks (fewer or
-// more when StepCount does not start at 0), then the letters light and EndSpin hands over.
+// The spin: the bet leaves the credits, one random tile changes per tick for the roll's ticks
+// (fewer or more when StepCount does not start at 0), then the letters light and EndSpin hands
+// over.
 
 #include <string>
 
 #include "machine/form1.h"
+#include "machine/roll.h"
 #include "ui/play_snd.h"
 
 namespace quirvanto {
 
 namespace {
-constexpr std::int16_t kLastRollStep = 240;
+constexpr std::int16_t kLastRollStep = kRollTicks - 1;
 constexpr int kTileCount = 9;
 constexpr int kValueCount = 9;
 constexpr int kLetterCount = 10;

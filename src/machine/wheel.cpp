@@ -1,15 +1,13 @@
 // The bonus wheel: a light runs through the twelve fields (and one dark position) until Stop;
 // the field lit at Stop decides what becomes of the pending win.
 
+#include <iterator>
 #include <string>
 
 #include "app/program.h"
-#include "bonus/form2.h"
-#include "bonus/form3.h"
-#include "bonus/form4.h"
-#include "bonus/form5.h"
-#include "bonus/form7.h"
+#include "bonus/bonus_frame.h"
 #include "machine/form1.h"
+#include "machine/wheel_fields.h"
 #include "ui/play_snd.h"
 
 namespace quirvanto {
@@ -17,19 +15,6 @@ namespace quirvanto {
 namespace {
 // Positions 0..11 light their field; position 12 only darkens field 11.
 constexpr std::int16_t kLastLightPosition = 12;
-
-// The fields, by index.
-constexpr ui::Amount kHorseRacing = 0;
-constexpr ui::Amount kLadder = 1;
-constexpr ui::Amount kHighOrLow = 2;
-constexpr ui::Amount kDoubleBet = 3;
-constexpr ui::Amount kLettersHeld = 5;
-constexpr ui::Amount kSkillChance = 6;
-constexpr ui::Amount kDoubleZavri = 10;
-
-bool isLoseField(ui::Amount field) {
-    return field == 4 || field == 7 || field == 8 || field == 9 || field == 11;
-}
 }  // namespace
 
 void Form1::Try_Timer() {
@@ -82,25 +67,26 @@ void Form1::Label4_Click() {
     }
 
     const ui::Amount chosen = amountOf(Scelta).value_or(-1);
-    if (chosen == kHorseRacing) {
-        openBonus(program_.form2());
-    } else if (chosen == kLadder) {
-        openBonus(program_.form3());
-    } else if (chosen == kHighOrLow) {
-        openBonus(program_.form4());
-    } else if (chosen == kDoubleBet) {
-        openBonus(program_.form5());
-    } else if (chosen == kDoubleZavri) {
-        openBonus(program_.form7());
-    } else if (isLoseField(chosen)) {
-        PlaySnd(services(), "Lose", ui::kSndAsync);
-        Scelta.setCaption("0");
-        Win1.setCaption("0");
-    } else if (chosen == kLettersHeld) {
-        startLetterGame(Zavri2);
-    } else if (chosen == kSkillChance) {
-        startLetterGame(Zavri3);
-        Picture2.setVisible(true);
+    if (chosen < 0 || chosen >= std::ssize(kWheelFields)) {
+        return;
+    }
+    const WheelField& field = kWheelFields[static_cast<std::size_t>(chosen)];
+    switch (field.stop) {
+        case FieldStop::Bonus:
+            openBonus(program_.bonusWindow(*field.bonus));
+            break;
+        case FieldStop::Lose:
+            PlaySnd(services(), "Lose", ui::kSndAsync);
+            Scelta.setCaption("0");
+            Win1.setCaption("0");
+            break;
+        case FieldStop::LettersHeld:
+            startLetterGame(Zavri2);
+            break;
+        case FieldStop::SkillChance:
+            startLetterGame(Zavri3);
+            Picture2.setVisible(true);
+            break;
     }
 }
 

@@ -11,7 +11,10 @@ e2e_setup
 e2e_start_program "$1"
 e2e_wait_window Quirvanto >/dev/null
 
-readonly FIELDS='^(Horse racing|Ladder|High or Low|Double Bet|Lose|Letters Held|Skill chance|Double Zavri)$'
+# The wheel's field captions, as bonus_now lists them.
+fields="$("$(dirname "$1")/bonus_now" 2>&1 | sed -n 's/^  [0-9]* //p' | sort -u | paste -sd '|')" || true
+[ -n "$fields" ] || e2e_fail "bonus_now lists no wheel fields"
+readonly FIELDS="^($fields)$"
 reading="$E2E_WORK/reading.txt"
 read_machine() { e2e_atspi states Quirvanto >"$reading"; }
 # has ROLE NAME [STATE]: the last reading has that control, with that state among its states.

@@ -9,13 +9,14 @@
 #include "app/program.h"
 #include "app/real_services.h"
 #include "machine/form1.h"
+#include "machine/wheel_fields.h"
 
 // The real program with its real windows, services and clock, whose first act is the wheel's
 // Stop on a given field with a given win, so an end-to-end test reaches a bonus game without
 // waiting for luck:
 //   bonus_now <field 0..11> <win> [top]
-// Field 0 is Horse racing, 1 Ladder, 2 High or Low, 3 Double Bet, 10 Double Zavri. With "top" the
-// player first drags the machine to the top left corner of the screen.
+// The usage lists the fields. With "top" the player first drags the machine to the top left
+// corner of the screen.
 namespace {
 
 constexpr int kMoveAfterMs = 300;
@@ -34,7 +35,11 @@ QWidget* machineWidget() {
 
 int main(int argc, char** argv) {
     if (argc < 3 || argc > 4 || (argc == 4 && std::string(argv[3]) != "top")) {
-        std::fputs("usage: bonus_now <field 0..11> <win> [top]\n", stderr);
+        std::fputs("usage: bonus_now <field 0..11> <win> [top]\nfields:\n", stderr);
+        for (std::size_t i = 0; i < quirvanto::kWheelFields.size(); ++i) {
+            std::fprintf(stderr, "  %zu %s\n", i,
+                         std::string(quirvanto::kWheelFields[i].caption).c_str());
+        }
         return 2;
     }
     const int field = std::stoi(argv[1]);
