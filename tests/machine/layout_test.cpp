@@ -42,7 +42,7 @@ TEST_F(Layout, TheMachineOpensWithTenCreditsNoBetDarkLettersAndEveryControlInsid
 
 // The machine shown as real widgets, time still virtual; clicks land at on-screen positions.
 struct Covering : ::testing::Test {
-    testing_support::Rig rig{testing_support::kOnScreen};
+    testing_support::Rig rig{{.onScreen = true}};
     quirvanto::Form1& m = rig.program.form1();
     QWindow* window = nullptr;
 

@@ -13,8 +13,8 @@
 namespace machine_tests {
 
 inline constexpr int kTickMs = ui::kFastestTimerMs;
-inline constexpr int kRollTicks = 241;
-inline constexpr std::int64_t kRollMs = std::int64_t{kRollTicks} * kTickMs;
+using quirvanto::kRollMs;
+using quirvanto::kRollTicks;
 
 using Grid = std::array<int, 9>;
 
@@ -29,7 +29,7 @@ struct Machine {
     quirvanto::Form1& m = rig.program.form1();
 
     Machine() { start(); }
-    explicit Machine(testing_support::RealMedia media) : rig(media) { start(); }
+    explicit Machine(const testing_support::Rig::Options& options) : rig(options) { start(); }
 
     void start() {
         rig.program.start();

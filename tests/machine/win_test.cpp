@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <tuple>
 #include <utility>
 #include <vector>
 
-#include "bonus/form2.h"
-#include "bonus/form3.h"
-#include "bonus/form4.h"
-#include "bonus/form5.h"
-#include "bonus/form7.h"
+#include "bonus/bonus_frame.h"
 #include "machine_rig.h"
 
 namespace {
@@ -55,7 +51,7 @@ TEST_F(Wheel, AWinBlinksThenTheLightRunsThroughTheFieldsUntilAStopOnLoseLosesThe
     EXPECT_TRUE(m.Etic[1].visible() && m.Win1.visible());
     rig.advance(100);
     EXPECT_FALSE(m.Win1.visible() || m.Label4.visible());
-    EXPECT_EQ(rig.sound.names().back(), "Meter");
+    EXPECT_EQ(rig.sound.last(), "Meter");
     std::string lit;
     for (int step = 0; step < 18; ++step) {
         rig.advance(150);
@@ -91,21 +87,30 @@ TEST_F(Wheel, SpaceAtRestPaysNothing) {
     EXPECT_EQ(m.Credits.caption(), "10");
 }
 
-TEST(WheelBonus, StopHandsTheWinToTheFieldsWindowAndTheMachineTakesNoKeys) {
-    // Position 12 is the dark position after field 11: it chooses field 0, Horse racing.
-    constexpr std::pair<int, std::size_t> kFields[] = {{0, 0}, {1, 1},  {2, 2},
-                                                       {3, 3}, {10, 4}, {12, 0}};
-    for (const auto& [position, window] : kFields) {
-        SCOPED_TRACE("position " + std::to_string(position));
+// A Stop does what the lit field says: a field named after a bonus game opens the window of that
+// game, with the win of 6 as its stake, and the machine takes no keys; "Lose" loses the win; the
+// letter games take it. The dark position after field 11 leaves field 0 chosen.
+TEST(WheelStop, DoesWhatTheLitFieldSays) {
+    for (int position = 0; position <= 12; ++position) {
         Machine x;
         x.lightWheelOn(position);
+        const std::string field = x.m.Game[position % 12].caption();
+        SCOPED_TRACE("position " + std::to_string(position) + ", " + field);
         x.m.Label4.click();
-        auto& p = x.rig.program;
-        const std::array<const quirvanto::BonusWindow*, 5> bonus{&p.form2(), &p.form3(), &p.form4(),
-                                                                 &p.form5(), &p.form7()};
+        const auto bonus = x.rig.program.bonusWindows();
+        const auto shown = std::ranges::find_if(bonus, [](auto* w) { return w->isShown(); });
+        const bool letterGame = field == "Letters Held" || field == "Skill chance";
+        if (field == "Lose" || letterGame) {
+            EXPECT_EQ(shown, bonus.end());
+            EXPECT_EQ(x.m.Win1.caption(), "0");
+            EXPECT_EQ(x.rig.sound.count("Lose"), letterGame ? 0 : 1);
+            EXPECT_EQ(x.m.Zavri2.enabled() || x.m.Zavri3.enabled(), letterGame);
+            continue;
+        }
+        ASSERT_NE(shown, bonus.end());
+        EXPECT_TRUE((*shown)->layout().caption.starts_with(field)) << (*shown)->layout().caption;
         EXPECT_EQ(std::ranges::count_if(bonus, [](auto* w) { return w->isShown(); }), 1);
-        EXPECT_TRUE(bonus[window]->isShown());
-        EXPECT_EQ(bonus[window]->Premio.caption(), "6");
+        EXPECT_EQ((*shown)->Premio.caption(), "6");
         x.m.keyPress(ui::key::kEnter);
         EXPECT_EQ(x.m.Credits.caption(), "18");
     }
@@ -141,7 +146,7 @@ TEST(LetterGames, PlayForTheWinOnTheLetterTiles) {
         EXPECT_FALSE(x.m.Zavri2.enabled() || x.m.Zavri3.enabled() || x.m.Picture2.visible());
         EXPECT_EQ(x.litLetters(), lit) << "no tile flickers on";
         EXPECT_EQ(x.m.Credits.caption(), credits);
-        EXPECT_EQ(x.rig.sound.names().back(), lastSound);
+        EXPECT_EQ(x.rig.sound.last(), lastSound);
     }
 }
 

@@ -87,7 +87,7 @@ TEST(BadFiles, TheGamePlaysASpinAWinAndABonusGameWhateverLiesInPlaceOfItsFiles) 
         fillWith(folder, bad);
         quirvanto::SdlSoundPlayer sound(folder.path().toStdString());
         quirvanto::PictureFiles pictures(folder.path().toStdString());
-        Machine x({sound, pictures});
+        Machine x({.sound = &sound, .pictures = &pictures});
         const ui::Picture initialTile = x.m.X[0].picture();
 
         x.lightWheelOn(0);

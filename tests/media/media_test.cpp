@@ -158,7 +158,7 @@ TEST(Pictures, ATileWhosePictureIsMissingKeepsItsPictureButTakesTheValue) {
 // Every sound made at build time starts and ends without a click and never clips; None, which
 // only cuts off the sound playing, is near silent. A background sound is started again by its
 // window's timer, and a signal sounds again at the next event of its kind (letters light 100 ms
-// apart, the win meter counts every 200 ms, the roll lasts 241 ticks of 16 ms): each ends before
+// apart, the win meter counts every 200 ms, a roll starts after the last): each ends before
 // its next start, a background fills most of its period and the roll's sound fills the roll.
 // Loudness (RMS) follows what happens: a win and the jackpot stand out, losses, buzzers and
 // backgrounds are softer than the game's other events, the small clicks quietest.
@@ -166,10 +166,7 @@ TEST(Sounds, AreCleanInTheirPlaceOfLoudnessAndEachEndsBeforeItsNextStart) {
     constexpr double kNoRestart = 60000;  // a sound that nothing starts again soon after
     testing_support::Rig rig;
     quirvanto::Program& program = rig.program;
-    for (ui::Window* bonus :
-         {static_cast<ui::Window*>(&program.form2()), static_cast<ui::Window*>(&program.form3()),
-          static_cast<ui::Window*>(&program.form4()), static_cast<ui::Window*>(&program.form5()),
-          static_cast<ui::Window*>(&program.form7())}) {
+    for (quirvanto::BonusWindow* bonus : program.bonusWindows()) {
         bonus->load();
     }
     const auto restartMs = [](const ui::Timer& timer) {
@@ -191,7 +188,7 @@ TEST(Sounds, AreCleanInTheirPlaceOfLoudnessAndEachEndsBeforeItsNextStart) {
                   {"Bet", 150, 0, kClick},
                   {"Hold", 150, 0, kClick},
                   {"Hold2", 100, 0, kClick},
-                  {"Roll1", 241 * 16, 3800, kSoft},
+                  {"Roll1", quirvanto::kRollMs, 3800, kSoft},
                   {"None", 50, 10, kSilent},
                   {"Roll2", kNoRestart, 0, kEvent},
                   {"Nn", kNoRestart, 0, kEvent},

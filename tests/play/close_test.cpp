@@ -5,20 +5,21 @@
 #include <string>
 #include <vector>
 
-#include "bonus/form2.h"
-#include "bonus/form3.h"
-#include "bonus/form4.h"
-#include "bonus/form5.h"
-#include "bonus/form7.h"
+#include "bonus/bonus_frame.h"
 #include "machine/machine_rig.h"
+#include "machine/wheel_fields.h"
 #include "title/form6.h"
 
 // Every close the player can make (the close box of each window on show, and ESC to it) in every
 // phase of the machine, of each bonus game and of the title: the right window is back, nothing
-// is paid on leaving or paid twice, and the game never stands where nothing can be pressed.
+// is paid on leaving or paid twice (a prize a Stop has won stays), and the game never stands
+// where nothing can be pressed.
 namespace {
 
 using machine_tests::Machine;
+using quirvanto::BonusGame;
+using quirvanto::fieldOf;
+using quirvanto::FieldStop;
 
 constexpr machine_tests::Grid kFiveOnTop{5, 1, 2, 3, 4, 6, 7, 8, 9};
 // Long enough for any phase to run out, a bonus window's delayed end included.
@@ -31,22 +32,6 @@ struct Phase {
     Where where;
     std::function<void(Machine&)> reach;
 };
-
-quirvanto::BonusWindow& bonusAt(Machine& x, int field) {
-    auto& p = x.rig.program;
-    switch (field) {
-        case 0:
-            return p.form2();
-        case 1:
-            return p.form3();
-        case 2:
-            return p.form4();
-        case 3:
-            return p.form5();
-        default:
-            return p.form7();
-    }
-}
 
 std::vector<Phase> everyPhase() {
     std::vector<Phase> phases{
@@ -83,15 +68,15 @@ std::vector<Phase> everyPhase() {
              x.setMoney(20, 2);
              x.spinAndLetters(machine_tests::kTopTriple, 1);
          }},
-        {"wheel", Where::Machine, [](Machine& x) { x.lightWheelOn(4); }},
+        {"wheel", Where::Machine, [](Machine& x) { x.lightWheelOn(fieldOf(FieldStop::Lose)); }},
         {"Letters Held", Where::Machine,
          [](Machine& x) {
-             x.lightWheelOn(5);
+             x.lightWheelOn(fieldOf(FieldStop::LettersHeld));
              x.m.Label4.click();
          }},
         {"Skill chance", Where::Machine,
          [](Machine& x) {
-             x.lightWheelOn(6);
+             x.lightWheelOn(fieldOf(FieldStop::SkillChance));
              x.m.Label4.click();
          }},
         {"title", Where::Title, [](Machine& x) { x.m.requestClose(); }},
@@ -101,18 +86,18 @@ std::vector<Phase> everyPhase() {
              x.rig.program.form6().keyDown(ui::key::kDigit5);
          }},
     };
-    for (const int field : {0, 1, 2, 3, 10}) {
-        const auto open = [field](Machine& x) {
-            x.lightWheelOn(field);
+    for (const BonusGame game : quirvanto::kBonusGames) {
+        const auto open = [game](Machine& x) {
+            x.lightWheelOn(fieldOf(game));
             x.m.Label4.click();
-            ASSERT_TRUE(bonusAt(x, field).isShown());
+            ASSERT_TRUE(x.rig.program.bonusWindow(game).isShown());
         };
-        phases.push_back({"field " + std::to_string(field) + " playing", Where::Bonus, open});
-        if (field != 0) {
-            phases.push_back({"field " + std::to_string(field) + " decided", Where::Bonus,
-                              [field, open](Machine& x) {
+        const std::string name(quirvanto::kWheelFields[fieldOf(game)].caption);
+        phases.push_back({name + " playing", Where::Bonus, open});
+        if (game != BonusGame::HorseRacing) {
+            phases.push_back({name + " decided", Where::Bonus, [game, open](Machine& x) {
                                   open(x);
-                                  bonusAt(x, field).Label4.click();
+                                  x.rig.program.bonusWindow(game).Label4.click();
                               }});
         }
     }
@@ -120,9 +105,9 @@ std::vector<Phase> everyPhase() {
 }
 
 quirvanto::BonusWindow* openBonus(Machine& x) {
-    for (const int field : {0, 1, 2, 3, 10}) {
-        if (bonusAt(x, field).loaded()) {
-            return &bonusAt(x, field);
+    for (quirvanto::BonusWindow* bonus : x.rig.program.bonusWindows()) {
+        if (bonus->loaded()) {
+            return bonus;
         }
     }
     return nullptr;
@@ -163,6 +148,7 @@ TEST(EveryClose, InEveryPhaseBringsTheRightWindowBackAndPaysNothing) {
                 ASSERT_TRUE(target.isShown());
                 const std::string credits = x.m.Credits.caption();
                 x.rig.sound.played.clear();
+                x.rig.messages.shown.clear();
                 if (escape) {
                     target.keyPress(ui::key::kEscape);
                 } else {
@@ -179,7 +165,7 @@ TEST(EveryClose, InEveryPhaseBringsTheRightWindowBackAndPaysNothing) {
                     EXPECT_TRUE(title.isShown());
                     x.rig.advance(kLongestPhaseMs);
                     EXPECT_TRUE(title.isShown());
-                    EXPECT_TRUE(x.rig.sound.played.empty()) << x.rig.sound.names()[0];
+                    EXPECT_EQ(x.rig.sound.names(), std::vector<std::string>{});
                 } else if (toMachine) {
                     // ESC means nothing to the machine, and its close box is refused while a
                     // bonus game is open: the phase goes on.
@@ -192,6 +178,8 @@ TEST(EveryClose, InEveryPhaseBringsTheRightWindowBackAndPaysNothing) {
                 } else {
                     EXPECT_FALSE(bonus->loaded());
                     EXPECT_TRUE(x.m.takesInput());
+                    EXPECT_TRUE(x.rig.messages.shown.empty());
+                    EXPECT_EQ(x.rig.sound.count("None"), 0) << "leaving does not cut off the sound";
                     EXPECT_TRUE(somethingToPressComes(x));
                     EXPECT_TRUE(x.readyButtonsShown());
                     x.rig.advance(kLongestPhaseMs);

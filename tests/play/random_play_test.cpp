@@ -11,11 +11,7 @@
 #include <vector>
 
 #include "app/program.h"
-#include "bonus/form2.h"
-#include "bonus/form3.h"
-#include "bonus/form4.h"
-#include "bonus/form5.h"
-#include "bonus/form7.h"
+#include "bonus/bonus_frame.h"
 #include "machine/form1.h"
 #include "support/rig.h"
 #include "title/form6.h"
@@ -48,74 +44,8 @@ struct Faults {
     }
 };
 
-// Forwards to the virtual clock and checks that no timer ever ticks faster than 16 ms.
-class PacedScheduler final : public ui::Scheduler {
-public:
-    PacedScheduler(ui::VirtualScheduler& clock, Faults& faults) : clock_(clock), faults_(faults) {}
-
-    std::unique_ptr<ui::TimerSlot> createSlot(std::function<void()> onTick) override {
-        auto lastTick = std::make_shared<std::int64_t>(-ui::kFastestTimerMs);
-        auto inner = clock_.createSlot([this, lastTick, onTick = std::move(onTick)] {
-            if (clock_.now() - *lastTick < ui::kFastestTimerMs) {
-                faults_.report("a timer ticked twice within " +
-                               std::to_string(clock_.now() - *lastTick) + " ms");
-            }
-            *lastTick = clock_.now();
-            onTick();
-        });
-        return std::make_unique<Slot>(std::move(inner), faults_);
-    }
-
-private:
-    class Slot final : public ui::TimerSlot {
-    public:
-        Slot(std::unique_ptr<ui::TimerSlot> inner, Faults& faults)
-            : inner_(std::move(inner)), faults_(faults) {}
-        void start(int intervalMs) override {
-            if (intervalMs < ui::kFastestTimerMs) {
-                faults_.report("a timer started at " + std::to_string(intervalMs) + " ms");
-            }
-            inner_->start(intervalMs);
-        }
-        void stop() override { inner_->stop(); }
-
-    private:
-        std::unique_ptr<ui::TimerSlot> inner_;
-        Faults& faults_;
-    };
-
-    ui::VirtualScheduler& clock_;
-    Faults& faults_;
-};
-
-class CountingSound final : public ui::SoundPlayer {
-public:
-    void play(std::string_view) override { ++played; }
-    std::int64_t played = 0;
-};
-
 // What the player is doing, as far as the money rules need to know.
 enum class Doing { Waiting, Spinning, Leaving, Other };
-
-// One program from its start to its end, on virtual time.
-struct Session {
-    explicit Session(std::uint64_t gameSeed, Faults& faults)
-        : scheduler(clock, faults), random(gameSeed), program(services) {}
-
-    ui::VirtualScheduler clock;
-    PacedScheduler scheduler;
-    testing_support::RecordingMessages messages;
-    CountingSound sound;
-    testing_support::FakePictures pictures;
-    ui::UniformRandom random;
-    testing_support::FixedClock timeOfDay;
-    testing_support::FixedMeasure measure;
-    testing_support::NullHosts hosts;
-    testing_support::CountingTerminator terminator;
-    ui::Services services{scheduler, messages, sound, pictures,  random,
-                          timeOfDay, measure,  hosts, terminator};
-    quirvanto::Program program;
-};
 
 class RandomPlayer final : public ui::ControlView {
 public:
@@ -129,6 +59,9 @@ public:
             }
             step();
             check();
+            if (!session_->scheduler.faults.empty()) {
+                faults_.report(session_->scheduler.faults.front());
+            }
         }
         if (faults_.first.empty()) {
             return {};
@@ -149,11 +82,12 @@ public:
 private:
     void startSession() {
         session_.reset();
-        session_ = std::make_unique<Session>(choices_(), faults_);
+        session_ = std::make_unique<testing_support::Rig>(
+            testing_support::Rig::Options{.seed = choices_()});
         session_->messages.onShow = [this](const std::string& text) {
             const std::int64_t readMs = timeSpan();
             log("  message \"" + text + "\" read for " + std::to_string(readMs) + " ms");
-            session_->clock.advance(readMs);
+            session_->advance(readMs);
         };
         ++sessions_;
         credits_.reset();
@@ -167,11 +101,6 @@ private:
     }
 
     [[nodiscard]] quirvanto::Form1& machine() const { return session_->program.form1(); }
-
-    [[nodiscard]] std::vector<quirvanto::BonusWindow*> bonusWindows() const {
-        auto& p = session_->program;
-        return {&p.form2(), &p.form3(), &p.form4(), &p.form5(), &p.form7()};
-    }
 
     [[nodiscard]] std::vector<ui::Window*> shownWindows() const {
         std::vector<ui::Window*> shown;
@@ -265,15 +194,14 @@ private:
         const std::int64_t span = timeSpan();
         doing_ = Doing::Waiting;
         log("wait " + std::to_string(span) + " ms");
-        session_->clock.advance(span);
+        session_->advance(span);
     }
 
     void log(std::string event) {
         if (lastEvents_.size() == kLastEventsShown) {
             lastEvents_.pop_front();
         }
-        lastEvents_.push_back("at " + std::to_string(session_->clock.now()) +
-                              " ms: " + std::move(event));
+        lastEvents_.push_back("at " + std::to_string(session_->now()) + " ms: " + std::move(event));
     }
 
     // The machine tells its player of every change of its credits and bet.
@@ -330,7 +258,7 @@ private:
     }
 
     [[nodiscard]] quirvanto::BonusWindow* openBonus() const {
-        for (quirvanto::BonusWindow* bonus : bonusWindows()) {
+        for (quirvanto::BonusWindow* bonus : session_->program.bonusWindows()) {
             if (bonus->loaded()) {
                 return bonus;
             }
@@ -387,19 +315,19 @@ private:
         for (ui::Window* window : shown) {
             if (window->takesInput() &&
                 (window != &machine() || !clickableLabels(*window).empty())) {
-                lastUsable_ = session_->clock.now();
+                lastUsable_ = session_->now();
             }
         }
-        if (session_->clock.now() - lastUsable_ > kLongestWaitMs) {
-            faults_.report("nothing to press for " +
-                           std::to_string(session_->clock.now() - lastUsable_) + " ms");
+        if (session_->now() - lastUsable_ > kLongestWaitMs) {
+            faults_.report("nothing to press for " + std::to_string(session_->now() - lastUsable_) +
+                           " ms");
         }
     }
 
     std::uint64_t seed_;
     std::mt19937_64 choices_;
     Faults faults_;
-    std::unique_ptr<Session> session_;
+    std::unique_ptr<testing_support::Rig> session_;
     std::deque<std::string> lastEvents_;
     std::int64_t played_ = 0;
     std::int64_t sessions_ = 0;

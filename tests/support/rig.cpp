@@ -1,6 +1,12 @@
 #include "support/rig.h"
 
+#include <QImage>
+#include <QPainter>
 #include <algorithm>
+
+#include "ui/qt/qt_host_factory.h"
+#include "ui/qt/qt_picture.h"
+#include "ui/qt/qt_text_measure.h"
 
 namespace testing_support {
 
@@ -85,24 +91,78 @@ std::unique_ptr<ui::WindowHost> NullHosts::create(ui::Window&) {
     return std::make_unique<NullHost>();
 }
 
-Rig::Rig()
-    : services{scheduler, messages, sound, pictures, random, clock, measure, hosts, terminator},
+namespace {
+// Wraps a slot of the virtual clock: a start below the fastest rate, or two ticks closer than it,
+// is a fault.
+class PacedSlot final : public ui::TimerSlot {
+public:
+    PacedSlot(std::unique_ptr<ui::TimerSlot> inner, std::vector<std::string>& faults)
+        : inner_(std::move(inner)), faults_(faults) {}
+    void start(int intervalMs) override {
+        if (intervalMs < ui::kFastestTimerMs) {
+            faults_.push_back("a timer started at " + std::to_string(intervalMs) + " ms");
+        }
+        inner_->start(intervalMs);
+    }
+    void stop() override { inner_->stop(); }
+
+private:
+    std::unique_ptr<ui::TimerSlot> inner_;
+    std::vector<std::string>& faults_;
+};
+}  // namespace
+
+std::unique_ptr<ui::TimerSlot> PacedScheduler::createSlot(std::function<void()> onTick) {
+    auto inner = clock_.createSlot([this, lastTick = std::int64_t{-ui::kFastestTimerMs},
+                                    onTick = std::move(onTick)]() mutable {
+        if (now() - lastTick < ui::kFastestTimerMs) {
+            faults.push_back("a timer ticked twice within " + std::to_string(now() - lastTick) +
+                             " ms");
+        }
+        lastTick = now();
+        onTick();
+    });
+    return std::make_unique<PacedSlot>(std::move(inner), faults);
+}
+
+ui::Picture DrawnPictures::design(ui::DesignPicture which) {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::magenta);
+    const bool click = which == ui::DesignPicture::ClickPointer;
+    if (click || which == ui::DesignPicture::WindowPointer) {
+        image.fill(Qt::transparent);
+        QPainter(&image).fillRect(click ? 10 : 0, 2, 4, 28, click ? Qt::red : Qt::blue);
+    }
+    return std::make_shared<ui::qt::QtPicture>(image, QPoint(click ? 11 : 1, 2));
+}
+
+struct Rig::Screen {
+    ui::qt::QtTextMeasure measure;
+    ui::qt::QtHostFactory hosts;
+    DrawnPictures pictures;
+};
+
+Rig::Rig(const Options& options)
+    : random(options.seed),
+      screen_(options.onScreen ? std::make_unique<Screen>() : nullptr),
+      measure(screen_ ? static_cast<ui::TextMeasure&>(screen_->measure) : fixedMeasure_),
+      services{scheduler,
+               messages,
+               options.sound != nullptr ? *options.sound : sound,
+               options.pictures != nullptr ? *options.pictures
+               : screen_                   ? static_cast<ui::PictureSource&>(screen_->pictures)
+                                           : pictures,
+               random,
+               clock,
+               measure,
+               screen_ ? static_cast<ui::HostFactory&>(screen_->hosts) : nullHosts_,
+               terminator},
       program(services) {}
 
-Rig::Rig(OnScreen)
-    : screenMeasure(std::make_unique<ui::qt::QtTextMeasure>()),
-      screenHosts(std::make_unique<ui::qt::QtHostFactory>()),
-      services{scheduler, messages,       sound,        pictures,  random,
-               clock,     *screenMeasure, *screenHosts, terminator},
-      program(services) {}
-
-Rig::Rig(RealMedia media)
-    : services{scheduler, messages, media.sound, media.pictures, random,
-               clock,     measure,  hosts,       terminator},
-      program(services) {}
+Rig::~Rig() = default;
 
 QWidget* Rig::widgetOf(const ui::Window& window) const {
-    return screenHosts ? screenHosts->widgetOf(window) : nullptr;
+    return screen_ ? screen_->hosts.widgetOf(window) : nullptr;
 }
 
 }  // namespace testing_support

@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "app/program.h"
-#include "ui/qt/qt_host_factory.h"
-#include "ui/qt/qt_text_measure.h"
+#include "machine/roll.h"
 #include "ui/services.h"
 #include "ui/uniform_random.h"
 #include "ui/virtual_scheduler.h"
 #include "ui/window.h"
+
+class QWidget;
 
 namespace testing_support {
 
@@ -33,16 +34,20 @@ struct PlayedSound {
     std::int64_t atMs;
 };
 
+class PacedScheduler;
+
 class RecordingSound final : public ui::SoundPlayer {
 public:
-    explicit RecordingSound(const ui::VirtualScheduler& clock) : clock_(clock) {}
+    explicit RecordingSound(const PacedScheduler& clock) : clock_(clock) {}
     void play(std::string_view name) override;
     [[nodiscard]] std::vector<std::string> names() const;
     [[nodiscard]] int count(std::string_view name) const;
+    // The last sound played, or "" before the first.
+    [[nodiscard]] std::string last() const { return played.empty() ? "" : played.back().name; }
     std::vector<PlayedSound> played;
 
 private:
-    const ui::VirtualScheduler& clock_;
+    const PacedScheduler& clock_;
 };
 
 // Pictures that say what they show: the file name or the design picture.
@@ -61,22 +66,33 @@ public:
     int loads = 0;
 };
 
-// Answers the values a test gives, then a fixed-seed sequence; ignores reseeds but counts them.
+// Pictures the widgets can really draw: every design picture is a magenta square but the two
+// pointers. The click pointer is a red bar from x 10 to 13 pointing with (11, 2); the window
+// pointer a blue bar from x 0 to 3 pointing with (1, 2). Picture files are missing.
+class DrawnPictures final : public ui::PictureSource {
+public:
+    [[nodiscard]] ui::Picture file(std::string_view) override { return nullptr; }
+    [[nodiscard]] ui::Picture design(ui::DesignPicture which) override;
+};
+
+// Answers the values a test gives, then a seeded sequence; ignores reseeds but counts them.
 class ScriptedRandom final : public ui::Random {
 public:
+    static constexpr std::uint64_t kSeed = 12345;
+    explicit ScriptedRandom(std::uint64_t seed = kSeed) : fallback_(seed) {}
     [[nodiscard]] double next() override;
     void reseed(double) override { ++reseeds; }
     // Queues a value whose draw n gives k: Int(value x n) = k.
     void pushDraw(int k, int n);
     // Queues the draws of a whole roll that leaves `grid` on the tiles and `letters` in Num: each
     // tick draws a tile, a value and a number; tick i sets tile i mod 9 to its final value.
-    void pushRoll(const std::array<int, 9>& grid, int letters, int ticks = 241);
+    void pushRoll(const std::array<int, 9>& grid, int letters, int ticks = quirvanto::kRollTicks);
     void push(double value) { queue.push_back(value); }
     std::deque<double> queue;
     int reseeds = 0;
 
 private:
-    ui::UniformRandom fallback_{12345};
+    ui::UniformRandom fallback_;
 };
 
 class FixedClock final : public ui::Clock {
@@ -101,37 +117,52 @@ public:
     int quits = 0;
 };
 
-// Asks for a Rig whose windows are real Qt widgets (on the test's platform), time still virtual.
-struct OnScreen {};
-inline constexpr OnScreen kOnScreen{};
+// The virtual clock, which also reports every timer that ticks faster than the fastest rate.
+class PacedScheduler final : public ui::Scheduler {
+public:
+    [[nodiscard]] std::unique_ptr<ui::TimerSlot> createSlot(std::function<void()> onTick) override;
+    void advance(std::int64_t ms) { clock_.advance(ms); }
+    [[nodiscard]] std::int64_t now() const { return clock_.now(); }
+    std::vector<std::string> faults;
 
-// The real sound player and picture loader, for a Rig that plays with the files of a folder.
-struct RealMedia {
-    ui::SoundPlayer& sound;
-    ui::PictureSource& pictures;
+private:
+    ui::VirtualScheduler clock_;
 };
 
-// The whole program on virtual time with recording services and no screen.
+// The whole program on virtual time with recording services. By default it has no screen; with
+// onScreen its windows are real Qt widgets (on the test's platform) that draw design pictures as
+// plain squares. A test may bring its own sound player and picture source.
 struct Rig {
-    Rig();
-    explicit Rig(OnScreen);
-    explicit Rig(RealMedia media);
+    struct Options {
+        bool onScreen = false;
+        ui::SoundPlayer* sound = nullptr;
+        ui::PictureSource* pictures = nullptr;
+        std::uint64_t seed = ScriptedRandom::kSeed;
+    };
+    Rig() : Rig(Options{}) {}
+    explicit Rig(const Options& options);
+    ~Rig();
     void advance(std::int64_t ms) { scheduler.advance(ms); }
     [[nodiscard]] std::int64_t now() const { return scheduler.now(); }
     // The top-level widget of a window of an on-screen Rig once the window has been loaded.
     [[nodiscard]] QWidget* widgetOf(const ui::Window& window) const;
 
-    ui::VirtualScheduler scheduler;
+    PacedScheduler scheduler;
     RecordingMessages messages;
     RecordingSound sound{scheduler};
     FakePictures pictures;
     ScriptedRandom random;
     FixedClock clock;
-    FixedMeasure measure;
-    NullHosts hosts;
     CountingTerminator terminator;
-    std::unique_ptr<ui::qt::QtTextMeasure> screenMeasure;  // on-screen Rig only
-    std::unique_ptr<ui::qt::QtHostFactory> screenHosts;    // on-screen Rig only
+
+private:
+    struct Screen;
+    std::unique_ptr<Screen> screen_;
+    FixedMeasure fixedMeasure_;
+    NullHosts nullHosts_;
+
+public:
+    ui::TextMeasure& measure;
     ui::Services services;
     quirvanto::Program program;
 };

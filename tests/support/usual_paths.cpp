@@ -2,12 +2,9 @@
 
 #include <functional>
 
-#include "bonus/form2.h"
-#include "bonus/form3.h"
-#include "bonus/form4.h"
-#include "bonus/form5.h"
-#include "bonus/form7.h"
+#include "bonus/bonus_frame.h"
 #include "machine/form1.h"
+#include "machine/wheel_fields.h"
 #include "title/form6.h"
 
 namespace testing_support {
@@ -30,15 +27,10 @@ constexpr Grid kPair{7, 7, 1, 2, 3, 4, 6, 8, 9};
 constexpr Grid kTriple{7, 7, 7, 1, 2, 3, 4, 6, 8};
 constexpr Grid kPairAndFive{7, 7, 5, 1, 2, 3, 4, 6, 8};
 
-// Wheel fields.
-constexpr int kHorseRacing = 0;
-constexpr int kLadder = 1;
-constexpr int kHighOrLow = 2;
-constexpr int kDoubleBet = 3;
-constexpr int kLose = 4;
-constexpr int kLettersHeld = 5;
-constexpr int kSkillChance = 6;
-constexpr int kDoubleZavri = 10;
+using quirvanto::BonusGame;
+using quirvanto::fieldOf;
+using quirvanto::FieldStop;
+constexpr int kLose = fieldOf(FieldStop::Lose);
 
 class Player {
 public:
@@ -159,20 +151,19 @@ PathSounds nineLettersWithAFive() {
 
 PathSounds letterGames() {
     Player p;
-    p.winAndStopOn(kLettersHeld);
+    p.winAndStopOn(fieldOf(FieldStop::LettersHeld));
     p.waitUntil([&p] { return !p.machine().Zavri2.enabled(); });
     p.wait(kWatchMs);
-    p.winAndStopOn(kSkillChance);
+    p.winAndStopOn(fieldOf(FieldStop::SkillChance));
     p.wait(kWatchMs);
     p.press(ui::key::kSpace);
     return p.rest("the wheel's letter games");
 }
 
-PathSounds bonusGame(const char* path, int field, int key, std::int64_t everyMs,
-                     ui::Window& (*window)(quirvanto::Program&)) {
+PathSounds bonusGame(const char* path, BonusGame game, int key, std::int64_t everyMs) {
     Player p;
-    p.winAndStopOn(field);
-    p.playBonus(window(p.program()), key, everyMs);
+    p.winAndStopOn(fieldOf(game));
+    p.playBonus(p.program().bonusWindow(game), key, everyMs);
     return p.rest(path);
 }
 
@@ -198,20 +189,14 @@ std::vector<PathSounds> playUsualPaths() {
         winWithHold(),
         nineLettersWithAFive(),
         letterGames(),
-        bonusGame("Horse racing", kHorseRacing, ui::key::kSpace, kHammeringMs,
-                  [](quirvanto::Program& p) -> ui::Window& { return p.form2(); }),
-        bonusGame("Ladder", kLadder, ui::key::kSpace, kWatchMs,
-                  [](quirvanto::Program& p) -> ui::Window& { return p.form3(); }),
-        bonusGame("High or Low", kHighOrLow, ui::key::kDigit1, kWatchMs,
-                  [](quirvanto::Program& p) -> ui::Window& { return p.form4(); }),
-        bonusGame("Double Bet", kDoubleBet, ui::key::kSpace, kWatchMs,
-                  [](quirvanto::Program& p) -> ui::Window& { return p.form5(); }),
+        bonusGame("Horse racing", BonusGame::HorseRacing, ui::key::kSpace, kHammeringMs),
+        bonusGame("Ladder", BonusGame::Ladder, ui::key::kSpace, kWatchMs),
+        bonusGame("High or Low", BonusGame::HighOrLow, ui::key::kDigit1, kWatchMs),
+        bonusGame("Double Bet", BonusGame::DoubleBet, ui::key::kSpace, kWatchMs),
         // Pressed in step with its blinking marker, Double Zavri is won; half a blink later at
         // each press, it is lost on the second.
-        bonusGame("Double Zavri, won", kDoubleZavri, ui::key::kSpace, kReadingMs,
-                  [](quirvanto::Program& p) -> ui::Window& { return p.form7(); }),
-        bonusGame("Double Zavri, lost", kDoubleZavri, ui::key::kSpace, kReadingMs + 50,
-                  [](quirvanto::Program& p) -> ui::Window& { return p.form7(); }),
+        bonusGame("Double Zavri, won", BonusGame::DoubleZavri, ui::key::kSpace, kReadingMs),
+        bonusGame("Double Zavri, lost", BonusGame::DoubleZavri, ui::key::kSpace, kReadingMs + 50),
         coins(),
     };
 }

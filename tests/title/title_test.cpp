@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
 #include "machine/form1.h"
+#include "machine/roll.h"
 #include "support/rig.h"
 #include "title/form6.h"
 #include "ui/control.h"
@@ -16,29 +19,6 @@ namespace {
 
 namespace key = ui::key;
 constexpr int kLetterTickMs = 50;
-
-// Every position a control is given, as the screen would be told of it, and when.
-struct PositionRecorder final : ui::ControlView {
-    PositionRecorder(ui::Control& watched, const testing_support::Rig& clock)
-        : control(watched), rig(clock) {
-        watched.setView(this);
-    }
-    void controlChanged() override {
-        lefts.push_back(control.left());
-        tops.push_back(control.top());
-        times.push_back(rig.now());
-    }
-    const ui::Control& control;
-    const testing_support::Rig& rig;
-    std::vector<ui::Twips> lefts, tops;
-    std::vector<std::int64_t> times;
-};
-
-using Places = std::vector<ui::Twips>;
-// `count` places of a recording from `from` on; the place after tick n is at index n - 1.
-Places slice(const Places& places, int from, int count) {
-    return Places(places.begin() + from, places.begin() + from + count);
-}
 
 struct Title : ::testing::Test {
     void insertCoins(int coins) {
@@ -113,72 +93,85 @@ TEST_F(Title, ARollCutOffByClosingTheMachineShortensTheNextOne) {
 
     machine.Label2_Click();
     machine.Label1_Click();
-    fastTicks(241 - 50 - 1);
+    fastTicks(quirvanto::kRollTicks - 50 - 1);
     EXPECT_EQ(rig.sound.count("Roll2"), 0);
     fastTicks(1);
     EXPECT_EQ(rig.sound.count("Roll2"), 1);
 }
 
-// Tile k rises 50 a tick from 960 to 360 in ticks 1 + 12k to 12 + 12k and is back at 960 in the
-// next tick, in which tile k + 1 makes its first step. After tile 8 the first tile waits one
-// tick: the cycle is 109 ticks long. No tile is ever placed above 360.
-TEST_F(Title, LetterTilesRiseOneAfterAnotherInCyclesOf109Ticks) {
+// Each animation moves one step a tick: the icon 20 on both axes, turning one step past each edge
+// of the window; the ticker line 10 left, coming in again at 6600 once it has wholly left; the
+// top strip 50 right until it is past the window's right edge, then in again from its own width
+// left of it; the bottom strip the other way. One letter tile at a time rises 50 a tick from 960
+// to 360 and is back at 960 in the tick the next one starts; after the ninth tile the first waits
+// a tick, so tile 0 starts again 109 ticks after it started.
+TEST_F(Title, EveryAnimationMovesOneStepATickWrapsAtItsEdgesAndStaysInItsBounds) {
     title.show();
-    std::vector<PositionRecorder> tiles;
-    tiles.reserve(9);
-    for (int k = 0; k < 9; ++k) {
-        tiles.emplace_back(title.Lett[k], rig);
-    }
-    letterTicks(2 * 109);
+    const ui::Size inner = title.layout().inner;
+    const ui::Size outer = title.layout().outer;
+    const ui::Control& icon = title.Shape1;
+    const ui::Control& ticker = title.Holding;
+    const ui::Control& top = title.Picture1;
+    const ui::Control& bottom = title.Picture2;
+    ui::Twips iconLeft = icon.left(), iconTop = icon.top();
+    ui::Twips lowest = iconLeft, highest = iconLeft, upmost = iconTop, downmost = iconTop;
+    ui::Twips tickerLeft = ticker.left(), topLeft = top.left(), bottomLeft = bottom.left();
+    int tickerWraps = 0, topWraps = 0, bottomWraps = 0;
+    std::array<ui::Twips, 9> tiles{};
+    std::ranges::transform(title.Lett, tiles.begin(), [](const ui::Label& l) { return l.top(); });
+    std::vector<std::int64_t> tileZeroStarts;  // in letter ticks
+    // Long enough for the icon to meet all four edges and for the ticker line to come in again.
+    const int ticks = std::max(600, (ticker.left() + ticker.width()) / 10 + 2);
+    for (int tick = 1; tick <= ticks; ++tick) {
+        SCOPED_TRACE("tick " + std::to_string(tick));
+        fastTicks(1);
+        ASSERT_EQ(std::abs(icon.left() - iconLeft), 20);
+        ASSERT_EQ(std::abs(icon.top() - iconTop), 20);
+        iconLeft = icon.left();
+        iconTop = icon.top();
+        lowest = std::min(lowest, iconLeft);
+        highest = std::max(highest, iconLeft);
+        upmost = std::min(upmost, iconTop);
+        downmost = std::max(downmost, iconTop);
 
-    for (int k = 0; k < 9; ++k) {
-        SCOPED_TRACE(k);
-        std::vector<ui::Twips> tops;
-        std::vector<std::int64_t> times;
-        for (const int firstTick : {1 + 12 * k, 110 + 12 * k}) {
-            for (int step = 1; step <= 13; ++step) {
-                tops.push_back(step < 13 ? 960 - 50 * step : 960);
-                times.push_back(std::int64_t{firstTick + step - 1} * kLetterTickMs);
+        const bool tickerWrapped = tickerLeft - 10 < -ticker.width();
+        ASSERT_EQ(ticker.left(), tickerWrapped ? 6600 : tickerLeft - 10);
+        const bool topWrapped = topLeft + 50 > outer.width;
+        ASSERT_EQ(top.left(), topWrapped ? -top.width() : topLeft + 50);
+        const bool bottomWrapped = bottomLeft - 50 < -bottom.width();
+        ASSERT_EQ(bottom.left(), bottomWrapped ? outer.width : bottomLeft - 50);
+        tickerWraps += tickerWrapped ? 1 : 0;
+        topWraps += topWrapped ? 1 : 0;
+        bottomWraps += bottomWrapped ? 1 : 0;
+        tickerLeft = ticker.left();
+        topLeft = top.left();
+        bottomLeft = bottom.left();
+
+        int rising = 0;
+        for (int k = 0; k < 9; ++k) {
+            const ui::Twips now = title.Lett[k].top();
+            const ui::Twips before = tiles[static_cast<std::size_t>(k)];
+            ASSERT_TRUE(now == before || now == before - 50 || (now == 960 && before - 50 < 360))
+                << "tile " << k << " from " << before << " to " << now;
+            ASSERT_GE(now, 360);
+            rising += now < 960 ? 1 : 0;
+            if (k == 0 && before == 960 && now < 960) {
+                tileZeroStarts.push_back(rig.now() / kLetterTickMs);
             }
+            tiles[static_cast<std::size_t>(k)] = now;
         }
-        EXPECT_EQ(tiles[k].tops, tops);
-        EXPECT_EQ(tiles[k].times, times);
+        ASSERT_LE(rising, 1) << "one tile at a time";
     }
-}
-
-TEST_F(Title, TheIconTurnsOneStepPastEachEdge) {
-    title.show();
-    const PositionRecorder icon(title.Shape1, rig);
-    fastTicks(4000);
-
-    // From 4800 moving left: 0 at tick 240, -20 at tick 241, then back to the right.
-    EXPECT_EQ(slice(icon.lefts, 239, 3), (Places{0, -20, 0}));
-    // From 2520 moving up: 0 at tick 126, -20 at tick 127, then back down.
-    EXPECT_EQ(slice(icon.tops, 125, 3), (Places{0, -20, 0}));
-    // Every edge is passed by one step: the far ones at 6720 - 480 and 6015 - 480.
-    const auto [minLeft, maxLeft] = std::minmax_element(icon.lefts.begin(), icon.lefts.end());
-    const auto [minTop, maxTop] = std::minmax_element(icon.tops.begin(), icon.tops.end());
-    EXPECT_EQ((Places{*minLeft, *maxLeft, *minTop, *maxTop}), (Places{-20, 6260, -20, 5540}));
-}
-
-// The ticker line moves 10 a tick to the left from 240 and comes in again at 6600 once it has left.
-// The top strip moves 50 a tick to the right from 120 until it is past 6840, then comes in again
-// from -6495; the bottom one moves left until it is past -6495, then comes in from 6840.
-TEST_F(Title, TheTickerAndTheStripsScrollAndWrapAtTheWindowEdges) {
-    title.show();
-    const PositionRecorder ticker(title.Holding, rig);
-    const PositionRecorder top(title.Picture1, rig);
-    const PositionRecorder bottom(title.Picture2, rig);
-    // The line's last place on screen is the last one not left of -width.
-    const int onScreen = (240 + title.Holding.width()) / 10;
-    ASSERT_GT(onScreen, 400);
-    fastTicks(onScreen + 2);
-
-    EXPECT_EQ(slice(ticker.lefts, onScreen - 1, 3), (Places{240 - 10 * onScreen, 6600, 6590}));
-    EXPECT_EQ(slice(top.lefts, 133, 2), (Places{6820, -6495}));
-    EXPECT_EQ(slice(top.lefts, 400, 2), (Places{6805, -6495}));
-    EXPECT_EQ(slice(bottom.lefts, 131, 2), (Places{-6480, 6840}));
-    EXPECT_EQ(slice(bottom.lefts, 398, 2), (Places{-6460, 6840}));
+    // Past each edge by more than nothing and at most a step.
+    const auto past = [](ui::Twips beyond) { return beyond > 0 && beyond <= 20; };
+    EXPECT_TRUE(past(-lowest) && past(highest - (inner.width - icon.width())))
+        << lowest << " to " << highest;
+    EXPECT_TRUE(past(-upmost) && past(downmost - (inner.height - icon.height())))
+        << upmost << " to " << downmost;
+    EXPECT_GE(std::min({tickerWraps, topWraps, bottomWraps}), 1);
+    ASSERT_GE(tileZeroStarts.size(), 2U);
+    EXPECT_EQ(tileZeroStarts[0], 1);
+    EXPECT_EQ(tileZeroStarts[1] - tileZeroStarts[0], 109);
 }
 
 TEST_F(Title, ANewVisitRestartsTheLettersKeepsTheIconsWayAndTheCloseBoxEndsTheGame) {

@@ -14,7 +14,7 @@ namespace {
 // The bonus window stands over the machine, which refuses clicks, keys and its close box until
 // the bonus game ends.
 TEST(BonusWindowOnScreen, HasTheKeyboardWhileOpenAndTheMachineTakesNoClickOrKey) {
-    testing_support::Rig rig{testing_support::kOnScreen};
+    testing_support::Rig rig{{.onScreen = true}};
     quirvanto::Form1& machine = rig.program.form1();
     quirvanto::Form5& doubleBet = rig.program.form5();
     machine.show();

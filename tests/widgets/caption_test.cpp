@@ -5,11 +5,8 @@
 #include <QWidget>
 #include <limits>
 
-#include "bonus/form2.h"
-#include "bonus/form3.h"
+#include "bonus/bonus_frame.h"
 #include "bonus/form4.h"
-#include "bonus/form5.h"
-#include "bonus/form7.h"
 #include "machine/form1.h"
 #include "screen.h"
 #include "title/form6.h"
@@ -44,21 +41,16 @@ testing::AssertionResult showsWhole(ui::TextMeasure& measure, const ui::Label& l
            << label.width() << " x " << label.height();
 }
 
-std::vector<ui::Window*> everyWindow(quirvanto::Program& program) {
-    return {&program.form1(), &program.form2(), &program.form3(), &program.form4(),
-            &program.form5(), &program.form6(), &program.form7()};
-}
-
 // Every caption of every window as its layout gives it, then the longest ones the game writes:
 // five-digit amounts, the High or Low result, the machine's ticker lines.
 TEST(CaptionsOnScreen, ShowWholeAtTheirLongest) {
-    testing_support::Rig rig{testing_support::kOnScreen};
+    testing_support::Rig rig{{.onScreen = true}};
     quirvanto::Program& program = rig.program;
-    for (ui::Window* window : everyWindow(program)) {
+    for (ui::Window* window : program.windows()) {
         window->load();
         for (ui::Control* control : window->controls()) {
             if (control->kind() == ui::ControlKind::Label) {
-                EXPECT_TRUE(showsWhole(*rig.screenMeasure, static_cast<ui::Label&>(*control)));
+                EXPECT_TRUE(showsWhole(rig.measure, static_cast<ui::Label&>(*control)));
             }
         }
     }
@@ -72,11 +64,7 @@ TEST(CaptionsOnScreen, ShowWholeAtTheirLongest) {
         {&title.AA[2], amount},
         {&program.form4().AA[0], "The number was 1000"},
     };
-    for (quirvanto::BonusWindow* bonus : {static_cast<quirvanto::BonusWindow*>(&program.form2()),
-                                          static_cast<quirvanto::BonusWindow*>(&program.form3()),
-                                          static_cast<quirvanto::BonusWindow*>(&program.form4()),
-                                          static_cast<quirvanto::BonusWindow*>(&program.form5()),
-                                          static_cast<quirvanto::BonusWindow*>(&program.form7())}) {
+    for (quirvanto::BonusWindow* bonus : program.bonusWindows()) {
         longest.emplace_back(&bonus->Premio, amount);
     }
     for (const std::string_view line :
@@ -86,19 +74,19 @@ TEST(CaptionsOnScreen, ShowWholeAtTheirLongest) {
     }
     for (auto& [label, caption] : longest) {
         label->setCaption(caption);
-        EXPECT_TRUE(showsWhole(*rig.screenMeasure, *label));
+        EXPECT_TRUE(showsWhole(rig.measure, *label));
     }
     // While the wheel runs its Stop lies in front of the win, which stays clear of "You can win:".
     EXPECT_LE(machine.Win1.left() + machine.Win1.width(), machine.Label4.left());
     EXPECT_LE(machine.Etic[1].left() +
-                  rig.screenMeasure->width(machine.Etic[1].caption(), machine.Etic[1].points()),
+                  rig.measure.width(machine.Etic[1].caption(), machine.Etic[1].points()),
               machine.Win1.left());
 }
 
 // On screen as in the measure: a caption too wide for one line of High or Low's result box, in
 // either face, breaks at spaces onto more lines, all inside the box.
 TEST(CaptionsOnScreen, WrapAtSpacesInsideTheirBox) {
-    testing_support::Rig rig{testing_support::kOnScreen};
+    testing_support::Rig rig{{.onScreen = true}};
     quirvanto::Form4& highLow = rig.program.form4();
     highLow.show();
     QWidget* window = rig.widgetOf(highLow);
@@ -113,7 +101,7 @@ TEST(CaptionsOnScreen, WrapAtSpacesInsideTheirBox) {
     const QImage image = drawn(*window);
     const QColor text = toQColor(result.foreColour());
     EXPECT_GT(pixelsOf(image, box, text).boundingRect().height(), line) << "more than one line";
-    EXPECT_TRUE(showsWhole(*rig.screenMeasure, result));
+    EXPECT_TRUE(showsWhole(rig.measure, result));
 }
 
 }  // namespace

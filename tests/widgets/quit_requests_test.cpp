@@ -15,7 +15,7 @@ namespace {
 // A logout asks the program to quit through QCoreApplication::quit(): the game ends at once,
 // instead of the machine answering the close with the title window and so refusing the quit.
 TEST(QuitRequests, QuitEndsTheGameWithoutTheTitleWindow) {
-    testing_support::Rig rig{testing_support::kOnScreen};
+    testing_support::Rig rig{{.onScreen = true}};
     const ui::qt::QuitRequests quitRequests(rig.program);
     rig.program.start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(rig.widgetOf(rig.program.form1())));

@@ -93,16 +93,16 @@ TEST_F(WindowOnScreen, ShowsItsFixedSizeBackIconAndPointers) {
     EXPECT_TRUE(cover->toolTip().isEmpty());
 
     QApplication::setWindowIcon(window->windowIcon());
-    TestWindow plain{screen.app, std::nullopt};
+    TestWindow plain{rig.program, std::nullopt};
     plain.show();
-    EXPECT_TRUE(screen.hosts.widgetOf(plain)->windowIcon().pixmap(32).isNull());
+    EXPECT_TRUE(rig.widgetOf(plain)->windowIcon().pixmap(32).isNull());
     QApplication::setWindowIcon({});
 }
 
 // A pointer is drawn at the screen's pixel ratio and its hot spot, in device pixels, scales with
 // it: the fingertip stays where the click lands.
 TEST(Pointers, ScaleTheirHotSpotWithThePicture) {
-    DrawnPictures pictures;
+    testing_support::DrawnPictures pictures;
     const ui::Picture click = pictures.design(ui::DesignPicture::ClickPointer);
     for (const auto& [ratio, size, hotSpot] :
          {std::tuple{1.0, 32, QPoint(11, 2)}, std::tuple{1.5, 48, QPoint(17, 3)},
@@ -136,7 +136,7 @@ TEST_F(WindowOnScreen, UnloadingFromItsOwnClickThenLoadingAgainGivesFreshControl
 
 TEST_F(WindowOnScreen, TakingTheFocusActivatesItAndAMessageBoxStandsOverIt) {
     second.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.hosts.widgetOf(second)));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.widgetOf(second)));
     form.takeFocus();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 
