@@ -7,7 +7,9 @@
 # the machine back with the keyboard; its message box stands in front of it the same way and gives
 # the keyboard back when it closes. Double Zavri carries no icon, though the machine does. When
 # another program raises the machine over a bonus game or a message that blocks it, a click on
-# the machine brings the blocking window back in front with the keyboard.
+# the machine brings the blocking window back in front with the keyboard. The title window shows
+# its ticker and continue prompt; on the bare server a click on the prompt brings the machine
+# back with the coins inserted, and ESC on the title window ends the game.
 #   desktop_test.sh <path of the built program>
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -40,6 +42,7 @@ hand_over() {
         e2e_fail "a click on the machine raised over the window in front left that one behind $where"
 }
 times_read() { e2e_atspi texts "$1" | grep -cxF "$2" || true; }
+reads() { e2e_atspi texts "$1" | grep -x "$2" >/dev/null; }
 gone() { [ -z "$(e2e_find_window "$1")" ]; }
 # The shown message box of the program: a window captioned "Quirvanto" that is not the machine $1.
 message_box() { e2e_windows_named "$MACHINE" | grep -vx "$1" | head -n1; }
@@ -89,11 +92,17 @@ play_round() {
     e2e_wait_until 5 gone "$MACHINE" || e2e_fail "the machine did not close $where"
     e2e_wait_until 5 has_focus "$title" || e2e_fail "the title window has no keyboard $where"
     e2e_press shift+5
-    coin() { [ "$(times_read "$TITLE" $'label\t10\t')" -gt 0 ]; }
-    e2e_wait_until 5 coin || e2e_fail "Shift+5 inserted no coin $where"
+    e2e_wait_until 5 reads "$TITLE" $'label\t10\t' || e2e_fail "Shift+5 inserted no coin $where"
+    e2e_wait_until 5 reads "$TITLE" $'.*\tClick here to continue or press 1\t.*' ||
+        e2e_fail "a coin did not show the continue prompt $where"
+    e2e_wait_until 10 reads "$TITLE" $'label\t.* - You have a good day and enjoy\t.*' ||
+        e2e_fail "the title window shows no ticker line $where"
+    e2e_screenshot "$title" "$E2E_WORK/title.png"
+    [ "$(e2e_colour_count "$E2E_WORK/title.png")" -gt 16 ] || e2e_fail "the title looks empty $where"
 
     e2e_press 1
     machine="$(e2e_wait_window "$MACHINE")"
+    e2e_wait_until 5 reads "$MACHINE" $'label\t10\t' || e2e_fail "the machine came back without the coin $where"
     e2e_wait_until 5 gone "$TITLE" || e2e_fail "1 did not leave the title window $where"
     e2e_wait_until 5 has_focus "$machine" || e2e_fail "the machine came back with no keyboard $where"
 
@@ -119,7 +128,24 @@ play_round() {
     ones="$(times_read "$MACHINE" $'label\t1\t')"
     e2e_press a
     e2e_wait_until 5 more_ones || e2e_fail "A did not raise the bet of the machine that came back $where"
-    e2e_stop_program
+    if [ "$desktop" = openbox ]; then
+        e2e_stop_program
+        return
+    fi
+
+    # The continue prompt answers the mouse, at the middle of where the layout puts it.
+    e2e_close_window "$machine"
+    title="$(e2e_wait_window "$TITLE")"
+    e2e_key "$title" 5 5
+    e2e_wait_until 5 reads "$TITLE" $'label\t20\t' || e2e_fail "two more coins were not counted"
+    e2e_click "$title" $(((720 + 5145 / 2) / 15)) $(((5280 + 405 / 2) / 15))
+    machine="$(e2e_wait_window "$MACHINE")"
+    e2e_wait_until 10 reads "$MACHINE" $'label\t20\t' || e2e_fail "the click did not bring 20 credits"
+    e2e_close_window "$machine"
+    title="$(e2e_wait_window "$TITLE")"
+    e2e_key "$title" 5 Escape
+    status="$(e2e_wait_program_end 10)" || e2e_fail "ESC on the title window did not end the program"
+    [ "$status" = 0 ] || e2e_fail "the program ended with status $status"
 }
 
 e2e_setup

@@ -2,7 +2,7 @@
 # The game as a desktop user gets it: installed into a prefix that is then moved, started from
 # another folder, it plays its sounds and shows its tile pictures from the installed data folder;
 # its menu entry and metainfo pass the distributions' validators; --help and --version answer
-# without a display; SIGTERM ends it at once with status 0.
+# without a display, and the game says it has none; SIGTERM ends it at once with status 0.
 #   install_test.sh <path of the built program>
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -50,13 +50,18 @@ while read -r name size; do
         e2e_fail "docs/$name is $(identify -format %wx%h "$picture"), the metainfo says $size"
 done <<<"$shots"
 
-# Without a display, --help and --version answer and exit 0.
+# Without a display, --help and --version answer and exit 0; the game itself says in one line
+# that it has no display to show on and exits with status 1.
+no_display() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quirvanto" "$@"; }
 for option in --help --version; do
-    out="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quirvanto" $option)" ||
-        e2e_fail "quirvanto $option failed"
+    out="$(no_display $option)" || e2e_fail "quirvanto $option failed"
     grep -q "quirvanto" <<<"$out" || e2e_fail "quirvanto $option printed: $out"
 done
 [ "$("$prefix/bin/quirvanto" --version)" = "quirvanto 1.0" ] || e2e_fail "wrong --version"
+status=0
+out="$(no_display 2>&1 </dev/null)" || status=$?
+[ "$status $out" = "1 quirvanto: no display to show the game on (DISPLAY is not set)" ] ||
+    e2e_fail "with no display: exit status $status, output: $out"
 
 # The installed tile pictures are made solid magenta, so the screen tells where they come from.
 for value in 1 2 3 4 5 6 7 8 9; do

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The machine window of the real program: its caption, its client size, a screenshot that shows
-# the layout in its colours, texts a screen reader reads, and a key and a click that reach it.
+# the layout in its colours, texts a screen reader reads, keys and a click that reach it, the
+# bet's sounds reaching the speakers, and a spin that takes the bet from the credits shown.
 source "$(dirname "$0")/lib.sh"
 
+E2E_AUDIO=1
 e2e_setup
 e2e_start_program "$1"
 machine="$(e2e_wait_window Quirvanto)"
@@ -67,4 +69,16 @@ e2e_wait_until 5 no_bet_alert ||
 e2e_press Return
 e2e_wait_until 5 no_alert ||
     e2e_fail "ENTER did not close the message box"
+
+# The machine is silent while it waits; every sound of these key presses is the bet's.
+read -r first last _ <<<"$(e2e_bet_sound_span "$machine")"
+[ "$first" != none ] || e2e_fail "nothing was heard while A and Z changed the bet"
+e2e_log "bet sounds heard from ${first} ms to ${last} ms"
+
+# A bet of 1, then ENTER: the roll takes about four seconds, and the credits fall as it starts.
+e2e_key "$machine" a
+e2e_wait_until 5 more_ones || e2e_fail "A did not raise the bet to 1"
+e2e_key "$machine" Return
+spun() { reads $'label\t9\t' texts Quirvanto && ! reads $'label\t10\t' texts Quirvanto; }
+e2e_wait_until 3 spun || e2e_fail "ENTER did not take the bet of 1 from the 10 credits"
 e2e_program_running || e2e_fail "the program ended"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Makes the pictures of the real program that the README and the metainfo show:
-#   tests/e2e/screenshots.sh build/bin/quirvanto docs
+# Makes the pictures of the real program that the README and the metainfo show, on the
+# end-to-end tests' private display and window manager:
+#   tools/screenshots.sh build/bin/quirvanto docs
 # machine.png: the machine window after a spin. ladder.png: Ladder open in front of the machine,
 # as a desktop shows them, window frames included.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../tests/e2e/lib.sh"
 
 [ $# -eq 2 ] || e2e_fail "usage: $0 PROGRAM FOLDER"
 folder="$(realpath -m "$2")"
