@@ -22,7 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # Depends: the font the layouts are sized for where Arial Black is missing (Lato Black), the
 # sound library the program opens itself once its first window is on the screen (so
 # dpkg-shlibdeps cannot see it), and whatever the shared libraries the program links need.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-lato, libsdl2-mixer-2.0-0 (>= 2.0.0)")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-lato, libsdl2-2.0-0 (>= 2.0.18)")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt runs the game as a native Wayland client where its Wayland platform is installed.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)

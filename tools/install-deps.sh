@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    libsdl2-mixer-dev
+    libsdl2-dev
     libgtest-dev
     fonts-lato
     xvfb xauth xdotool x11-utils x11-apps imagemagick openbox

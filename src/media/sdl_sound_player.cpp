@@ -3,22 +3,28 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdint>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "media/asset_file.h"
-#include "media/sdl_mixer_library.h"
+#include "media/sdl_library.h"
 #include "media/wav_format.h"
 
 namespace quirvanto {
 
 namespace {
 
-// Every sound plays on this one channel: starting a sound stops the one before it.
-constexpr int kTheChannel = 0;
+// The format of the game's sound files, which is also the one the device is opened with.
 constexpr int kSampleRate = 44100;
-constexpr int kOutputChannels = 2;
+constexpr SDL_AudioFormat kSampleFormat = AUDIO_S16SYS;
+constexpr int kChannels = 1;
+// What a sound server's mixer shows of the game's one stream.
+constexpr const char* kStreamName = "Game sounds";
+constexpr const char* kStreamRole = "game";
 // About 12 ms of audio per buffer, so even an 80 ms sound is heard whole and starts at once.
 constexpr int kBufferFrames = 512;
 // The longest sound of the game is under 0.5 MB. A file beyond this is not a game sound and is
@@ -28,8 +34,8 @@ constexpr std::size_t kDecodedSoundBudget = 32 << 20;
 
 // alsa-lib writes its configuration errors straight to stderr on a machine without a sound
 // card. Without a device the game is silent by design, so while the device is being looked
-// for those lines are sent nowhere. That moment comes on the loading thread, some milliseconds
-// after the first window is shown; what the rest of the program writes then goes nowhere too.
+// for those lines are sent nowhere. What the rest of the program writes in those few
+// milliseconds goes nowhere too.
 class StderrSilenced {
 public:
     StderrSilenced() : saved_(dup(STDERR_FILENO)) {
@@ -54,54 +60,92 @@ private:
     int saved_;
 };
 
-bool openDevice(const SdlMixerLibrary& sdl) {
-    const StderrSilenced quiet;
-    if (sdl.initSubSystem(SDL_INIT_AUDIO) != 0) {
-        return false;
-    }
-    if (sdl.openAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames) != 0) {
-        sdl.quitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    sdl.allocateChannels(1);
-    return true;
-}
-
-// The sound of a file decoded for the open device, or null when it cannot be played. A file
-// whose sound would pass `room` once converted is not decoded at all: the decoder's working
-// buffers would be several times that size.
-Mix_Chunk* decode(const SdlMixerLibrary& sdl, const std::string& path, std::size_t room) {
+// The samples of a file in the device's format, or nothing when it cannot be played. A file
+// whose samples would pass `room` bytes is not decoded at all: the decoder's working buffers
+// would be several times that size.
+std::optional<std::vector<std::int16_t>> decode(const SdlLibrary& sdl, const std::string& path,
+                                                std::size_t room) {
     auto file = AssetFile::open(path, kMaxSoundFileBytes);
     if (!file) {
-        return nullptr;
+        return std::nullopt;
     }
     const auto bytes = file->readAll();
     if (!bytes) {
-        return nullptr;
+        return std::nullopt;
     }
-    const auto converted = convertedWaveBytes(*bytes, kSampleRate, kOutputChannels);
-    if (!converted || *converted > static_cast<double>(room)) {
-        return nullptr;
+    const auto weight = convertedWaveBytes(*bytes, kSampleRate, kChannels);
+    if (!weight || *weight > static_cast<double>(room)) {
+        return std::nullopt;
     }
-    return sdl.loadWavRw(sdl.rwFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (sdl.loadWavRw(sdl.rwFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1, &spec,
+                      &samples, &length) == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<std::vector<std::int16_t>> sound;
+    SDL_AudioCVT conversion{};
+    const int needed = sdl.buildAudioCvt(&conversion, spec.format, spec.channels, spec.freq,
+                                         kSampleFormat, kChannels, kSampleRate);
+    if (needed == 0) {
+        sound.emplace(length / sizeof(std::int16_t));
+        std::memcpy(sound->data(), samples, sound->size() * sizeof(std::int16_t));
+    } else if (needed > 0) {
+        std::vector<Uint8> work(static_cast<std::size_t>(length) *
+                                static_cast<std::size_t>(conversion.len_mult));
+        std::memcpy(work.data(), samples, length);
+        conversion.buf = work.data();
+        conversion.len = static_cast<int>(length);
+        if (sdl.convertAudio(&conversion) == 0) {
+            sound.emplace(static_cast<std::size_t>(conversion.len_cvt) / sizeof(std::int16_t));
+            std::memcpy(sound->data(), work.data(), sound->size() * sizeof(std::int16_t));
+        }
+    }
+    sdl.freeWav(samples);
+    if (sound && sound->empty()) {
+        return std::nullopt;
+    }
+    return sound;
+}
+
+std::chrono::microseconds lengthOf(const std::vector<std::int16_t>& sound) {
+    return std::chrono::microseconds(static_cast<std::int64_t>(sound.size()) * 1'000'000 /
+                                     kSampleRate);
 }
 
 }  // namespace
 
-SdlSoundPlayer::SdlSoundPlayer(std::string programFolder)
-    : soundFolder_(std::move(programFolder) + "/Snd/") {}
+SdlSoundPlayer::SdlSoundPlayer(std::string programFolder, SoundServerListing listing,
+                               std::chrono::milliseconds silenceBeforeSleep)
+    : soundFolder_(std::move(programFolder) + "/Snd/"),
+      listing_(std::move(listing)),
+      silenceBeforeSleep_(silenceBeforeSleep) {
+    // SDL names the application and the stream to the sound server, but its PulseAudio driver
+    // passes on neither the icon nor the role: PulseAudio's client library takes those from the
+    // environment when SDL connects. They are set here, before the loading thread starts, and a
+    // value the user has set stays.
+    setenv("PULSE_PROP_media.role", kStreamRole, 0);
+    if (!listing_.iconName.empty()) {
+        setenv("PULSE_PROP_application.icon_name", listing_.iconName.c_str(), 0);
+    }
+}
 
 SdlSoundPlayer::~SdlSoundPlayer() {
     if (!ready_ && !loading_.valid()) {
         return;
     }
     waitUntilReady();
-    if (!deviceOpen_) {
+    if (!hasDevice_) {
         return;
     }
-    sdl_->haltChannel(-1);
-    chunks_.clear();
-    sdl_->closeAudio();
+    {
+        const std::scoped_lock lock(deviceMutex_);
+        closing_ = true;
+        closeDevice();
+    }
+    deviceChanged_.notify_all();
+    sleeper_.join();
     sdl_->quitSubSystem(SDL_INIT_AUDIO);
 }
 
@@ -112,21 +156,38 @@ void SdlSoundPlayer::startLoading() {
 }
 
 void SdlSoundPlayer::load() {
-    sdl_ = SdlMixerLibrary::get();
+    sdl_ = SdlLibrary::get();
     if (sdl_ == nullptr) {
         return;
     }
     // The game owns the process's signals and windows; SDL is here for the sound device only.
     sdl_->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    deviceOpen_ = openDevice(*sdl_);
-    if (!deviceOpen_) {
+    if (!listing_.name.empty()) {
+        sdl_->setHint(SDL_HINT_APP_NAME, listing_.name.c_str());
+    }
+    sdl_->setHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, kStreamName);
+    sdl_->setHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, kStreamRole);
+    {
+        const StderrSilenced quiet;
+        if (sdl_->initSubSystem(SDL_INIT_AUDIO) != 0) {
+            return;
+        }
+    }
+    {
+        const std::scoped_lock lock(deviceMutex_);
+        hasDevice_ = openDevice();
+        silentFrom_ = Clock::now();
+    }
+    if (!hasDevice_) {
+        sdl_->quitSubSystem(SDL_INIT_AUDIO);
         return;
     }
+    sleeper_ = std::thread([this] { closeDeviceWhenSilent(); });
     // Every sound is decoded now, so that no sound of the game waits for its file.
     std::error_code noFolder;
     for (const auto& entry : std::filesystem::directory_iterator(soundFolder_, noFolder)) {
         if (entry.path().extension() == ".wav") {
-            chunk(entry.path().stem().string());
+            sound(entry.path().stem().string());
         }
     }
 }
@@ -141,35 +202,123 @@ void SdlSoundPlayer::waitUntilReady() {
 
 bool SdlSoundPlayer::hasDevice() {
     waitUntilReady();
-    return deviceOpen_;
+    return hasDevice_;
+}
+
+bool SdlSoundPlayer::deviceOpen() {
+    waitUntilReady();
+    const std::scoped_lock lock(deviceMutex_);
+    return device_ != 0;
+}
+
+bool SdlSoundPlayer::soundPlaying() {
+    waitUntilReady();
+    const std::scoped_lock lock(deviceMutex_);
+    if (device_ == 0) {
+        return false;
+    }
+    sdl_->lockAudioDevice(device_);
+    const bool playing = playing_.sound != nullptr && playing_.next < playing_.sound->size();
+    sdl_->unlockAudioDevice(device_);
+    return playing;
 }
 
 void SdlSoundPlayer::play(std::string_view name) {
     waitUntilReady();
-    if (!deviceOpen_) {
+    if (!hasDevice_) {
         return;
     }
-    // A sound that cannot be played still cuts off the one playing: silence takes its place, so
-    // that a bonus game's loop ends with its window even when "None" is missing.
-    sdl_->haltChannel(kTheChannel);
-    if (Mix_Chunk* sound = chunk(name)) {
-        sdl_->playChannelTimed(kTheChannel, sound, 0, -1);
+    const Sound* sound = this->sound(name);
+    {
+        const std::scoped_lock lock(deviceMutex_);
+        if (device_ != 0) {
+            // A sound that cannot be played still cuts off the one playing: silence takes its
+            // place, so that a bonus game's loop ends with its window even when "None" is missing.
+            sdl_->lockAudioDevice(device_);
+            playing_ = {sound, 0};
+            sdl_->unlockAudioDevice(device_);
+        } else if (sound != nullptr) {
+            // Silence needs no device; a sound wakes it, in place before its first samples are
+            // asked for.
+            playing_ = {sound, 0};
+            if (!openDevice()) {
+                return;
+            }
+        } else {
+            return;
+        }
+        silentFrom_ = Clock::now() + (sound != nullptr ? lengthOf(*sound) : Clock::duration{});
+    }
+    deviceChanged_.notify_all();
+}
+
+const SdlSoundPlayer::Sound* SdlSoundPlayer::sound(std::string_view name) {
+    const std::string key(name);
+    auto found = sounds_.find(key);
+    if (found == sounds_.end()) {
+        const std::size_t room = kDecodedSoundBudget - decodedBytes_;
+        auto decoded = decode(*sdl_, soundFolder_ + key + ".wav", room);
+        std::unique_ptr<const Sound> kept;
+        if (decoded && decoded->size() * sizeof(std::int16_t) <= room) {
+            decodedBytes_ += decoded->size() * sizeof(std::int16_t);
+            kept = std::make_unique<const Sound>(std::move(*decoded));
+        }
+        found = sounds_.emplace(key, std::move(kept)).first;
+    }
+    return found->second.get();
+}
+
+void SdlSoundPlayer::fill(void* player, std::uint8_t* out, int bytes) {
+    Playing& playing = static_cast<SdlSoundPlayer*>(player)->playing_;
+    std::size_t written = 0;
+    if (playing.sound != nullptr) {
+        const std::size_t left = (playing.sound->size() - playing.next) * sizeof(std::int16_t);
+        written = std::min(left, static_cast<std::size_t>(bytes));
+        std::memcpy(out, playing.sound->data() + playing.next, written);
+        playing.next += written / sizeof(std::int16_t);
+    }
+    std::memset(out + written, 0, static_cast<std::size_t>(bytes) - written);
+}
+
+bool SdlSoundPlayer::openDevice() {
+    SDL_AudioSpec wanted{};
+    wanted.freq = kSampleRate;
+    wanted.format = kSampleFormat;
+    wanted.channels = kChannels;
+    wanted.samples = kBufferFrames;
+    wanted.callback = fill;
+    wanted.userdata = this;
+    const StderrSilenced quiet;
+    // SDL converts from this format to the device's own, whatever that is.
+    device_ = sdl_->openAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (device_ == 0) {
+        return false;
+    }
+    // The device opens paused.
+    sdl_->pauseAudioDevice(device_, 0);
+    return true;
+}
+
+void SdlSoundPlayer::closeDevice() {
+    if (device_ != 0) {
+        sdl_->closeAudioDevice(device_);
+        device_ = 0;
+        playing_ = {};
     }
 }
 
-Mix_Chunk* SdlSoundPlayer::chunk(std::string_view name) {
-    const std::string key(name);
-    auto found = chunks_.find(key);
-    if (found == chunks_.end()) {
-        Chunk sound(decode(*sdl_, soundFolder_ + key + ".wav", kDecodedSoundBudget - decodedBytes_),
-                    ChunkDeleter{sdl_->freeChunk});
-        if (sound && sound->alen > kDecodedSoundBudget - decodedBytes_) {
-            sound.reset();
+void SdlSoundPlayer::closeDeviceWhenSilent() {
+    std::unique_lock lock(deviceMutex_);
+    while (!closing_) {
+        const Clock::time_point sleepAt = silentFrom_ + silenceBeforeSleep_;
+        if (device_ == 0) {
+            deviceChanged_.wait(lock);
+        } else if (Clock::now() < sleepAt) {
+            deviceChanged_.wait_until(lock, sleepAt);
+        } else {
+            closeDevice();
         }
-        decodedBytes_ += sound ? sound->alen : 0;
-        found = chunks_.emplace(key, std::move(sound)).first;
     }
-    return found->second.get();
 }
 
 }  // namespace quirvanto

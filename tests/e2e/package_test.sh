@@ -21,7 +21,7 @@ field() { sed -n "s/^ $1: //p" <<<"$info"; }
 [ "$(field Package)" = quirvanto ] || e2e_fail "package name: $(field Package)"
 [ "$(field Section)" = games ] || e2e_fail "section: $(field Section)"
 depends="$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')"
-for dependency in fonts-lato libqt6widgets6 libsdl2-mixer-2.0-0 libc6 libstdc++6; do
+for dependency in fonts-lato libqt6widgets6 libsdl2-2.0-0 libc6 libstdc++6; do
     grep -qxF "$dependency" <<<"$depends" ||
         e2e_fail "Depends lacks $dependency: $(field Depends)"
 done

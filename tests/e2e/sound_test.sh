@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real sound player against a PulseAudio null sink: a short sound is heard from its start to
-# its end, and a sound started 40 ms into another cuts that one off.
+# its end, a sound started 40 ms into another cuts that one off, and a sound that wakes the
+# device after a silence starts on time and is heard whole.
 #   sound_test.sh <path of the built program>
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -55,4 +56,21 @@ within "$heard" 80 160 || e2e_fail "Roll1 then Letter were heard for $heard ms, 
 within "$energy" "$(awk -v e="$file_energy" 'BEGIN { print e * 0.8 }')" \
     "$(awk -v e="$file_energy" 'BEGIN { print e * 2.0 }')" ||
     e2e_fail "the capture holds energy $energy; Letter alone has $file_energy"
+# 3. Two letters 500 ms apart, then two 12 s apart: the device sleeps after 10 s of silence, so
+#    the second of those wakes it. Each pair is heard whole (twice the letter's energy); the
+#    waking letter starts somewhat later than one that finds the device awake, as the sound
+#    server takes the new stream in.
+gap() {
+    read -r first last energy <<<"$(capture "$@")"
+    [ "$first" != none ] || e2e_fail "nothing was heard of $*"
+    within "$energy" "$(awk -v e="$file_energy" 'BEGIN { print e * 1.6 }')" \
+        "$(awk -v e="$file_energy" 'BEGIN { print e * 2.5 }')" ||
+        e2e_fail "$* were heard with energy $energy; two letters have $file_energy each"
+    awk -v a="$first" -v b="$last" -v e="$expected" 'BEGIN { print b - a - e }'
+}
+awake=$(gap awake Letter@2000 Letter@2500)
+asleep=$(gap asleep Letter@2000 Letter@14000)
+late=$(awk -v a="$awake" -v s="$asleep" 'BEGIN { print (s - 12000) - (a - 500) }')
+e2e_log "a letter that wakes the device starts $late ms later than one that finds it awake"
+within "$late" -15 150 || e2e_fail "the letter that woke the device was $late ms late"
 e2e_log "sound: ok"

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <SDL_mixer.h>
+#include <SDL.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -245,82 +246,118 @@ TEST(Sounds, AreHeardInPlayBeforeTheNextSoundCutsThemOff) {
     }
 }
 
-// The real sound player on SDL's dummy device, which plays in real time into nothing. What
-// the one mixing channel holds tells which sound is playing.
+// The real sound player on SDL's dummy device, which plays in real time into nothing and takes
+// one player at a time.
 class SoundPlayer : public ::testing::Test {
 protected:
     void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
     void TearDown() override { unsetenv("SDL_AUDIODRIVER"); }
 
-    // The size of a sound file once the mixer has converted it for the open device.
-    static Uint32 deviceBytesOf(const std::string& name) {
-        Mix_Chunk* chunk = Mix_LoadWAV(("Snd/" + name + ".wav").c_str());
-        const Uint32 bytes = chunk != nullptr ? chunk->alen : 0;
-        Mix_FreeChunk(chunk);
-        return bytes;
+    // The samples of a sound file as SDL reads them: the format the player keeps and plays.
+    static std::vector<std::int16_t> samplesOf(const std::string& name) {
+        SDL_AudioSpec audio{};
+        Uint8* buffer = nullptr;
+        Uint32 bytes = 0;
+        if (SDL_LoadWAV(("Snd/" + name + ".wav").c_str(), &audio, &buffer, &bytes) == nullptr) {
+            return {};
+        }
+        const auto* first = reinterpret_cast<const std::int16_t*>(buffer);
+        std::vector<std::int16_t> samples(first, first + bytes / 2);
+        SDL_FreeWAV(buffer);
+        return samples;
     }
 
-    // The bytes of the sound on the channel, or 0 when nothing plays.
-    static Uint32 playingBytes() {
-        const Mix_Chunk* chunk = Mix_Playing(-1) != 0 ? Mix_GetChunk(0) : nullptr;
-        return chunk != nullptr ? chunk->alen : 0;
+    // Waits up to two seconds for a condition of the player, which SDL's audio thread changes.
+    static bool within2s(const std::function<bool()>& done) {
+        for (int waited = 0; !done() && waited < 2000; waited += 10) {
+            SDL_Delay(10);
+        }
+        return done();
     }
 };
 
 // The first sound waits for the player to get ready, whether its loading has just started or
-// not at all.
+// not at all. The short Bet ends long before the roll's sound would have.
 TEST_F(SoundPlayer, TheNewestSoundCutsOffTheOnePlaying) {
-    SdlSoundPlayer player(".");
-    player.startLoading();
-    for (const char* name : {"Roll1", "Bingo", "Roll1"}) {
-        player.play(name);
-        EXPECT_EQ(playingBytes(), deviceBytesOf(name)) << name;
+    {
+        SdlSoundPlayer player(".");
+        player.startLoading();
+        player.play("Roll1");
+        EXPECT_TRUE(player.soundPlaying());
+        player.play("Bet");
+        EXPECT_TRUE(within2s([&] { return !player.soundPlaying(); }));
     }
-    EXPECT_NE(deviceBytesOf("Roll1"), deviceBytesOf("Bingo"));
     SdlSoundPlayer notStarted(".");
     notStarted.play("Bingo");
-    EXPECT_EQ(playingBytes(), deviceBytesOf("Bingo"));
+    EXPECT_TRUE(notStarted.soundPlaying());
 }
 
-// A sound is weighed from its wave header before it is decoded: never lighter than the mixer makes
-// it, so that a file too heavy for the player is never decoded, and not much heavier, so that our
+// A sound is weighed from its wave header before it is decoded: never lighter than its samples,
+// so that a file too heavy for the player is never decoded, and not much heavier, so that our
 // own sounds are all kept. A file in any other format has no weight and is not decoded at all.
 TEST_F(SoundPlayer, WeighsAWaveFileFromItsHeaderBeforeDecodingIt) {
-    SdlSoundPlayer player(".");
-    ASSERT_TRUE(player.hasDevice());
     for (const char* name : {"Bingo", "Ladder", "Bet"}) {
         SCOPED_TRACE(name);
         const QByteArray file = readFile(QString("Snd/%1.wav").arg(name));
         const auto weight = quirvanto::convertedWaveBytes(
-            std::vector<unsigned char>(file.begin(), file.end()), 44100, 2);
+            std::vector<unsigned char>(file.begin(), file.end()), 44100, 1);
         ASSERT_TRUE(weight.has_value());
-        EXPECT_GE(*weight, deviceBytesOf(name));
-        EXPECT_LE(*weight, deviceBytesOf(name) * 1.01 + 1000);
+        const double bytes = 2.0 * static_cast<double>(samplesOf(name).size());
+        EXPECT_GE(*weight, bytes);
+        EXPECT_LE(*weight, bytes * 1.01 + 1000);
     }
     const QByteArray picture = readFile("Img/1.png");
-    EXPECT_FALSE(quirvanto::convertedWaveBytes({picture.begin(), picture.end()}, 44100, 2));
+    EXPECT_FALSE(quirvanto::convertedWaveBytes({picture.begin(), picture.end()}, 44100, 1));
 }
 
 // An entry that is no sound file (a FIFO, a device, a folder, a file beyond any sound of the
 // game) is unplayable as a missing or broken file is, and none of them holds up the player, which
 // reads every file of the folder as it starts.
 TEST_F(SoundPlayer, AMissingSoundFolderOrAMissingOrBrokenFileCutsOffTheSoundPlaying) {
-    SdlSoundPlayer withoutFolder("/nonexistent/quirvanto");
-    ASSERT_TRUE(withoutFolder.hasDevice());
-    withoutFolder.play("Roll1");
-    EXPECT_EQ(playingBytes(), 0u);
+    {
+        SdlSoundPlayer withoutFolder("/nonexistent/quirvanto");
+        ASSERT_TRUE(withoutFolder.hasDevice());
+        withoutFolder.play("Roll1");
+        EXPECT_FALSE(withoutFolder.soundPlaying());
+    }
 
     QTemporaryDir folder;
-    fill(folder, "Snd/Bingo.wav", "Snd/Fanfare.wav", "Snd/Broken.wav", "RIFF1234WAVEnot a sound");
+    fill(folder, "Snd/Roll1.wav", "Snd/Fanfare.wav", "Snd/Broken.wav", "RIFF1234WAVEnot a sound");
     fillWithNonFiles(folder, "Snd/", ".wav");
     SdlSoundPlayer player(folder.path().toStdString());
     for (const char* unplayable :
          {"Broken", "Missing", "Fanfare.wav", "Fifo", "Device", "Folder", "Huge"}) {
         player.play("Fanfare");
-        ASSERT_EQ(playingBytes(), deviceBytesOf("Bingo"));
+        ASSERT_TRUE(player.soundPlaying());
         player.play(unplayable);
-        EXPECT_EQ(playingBytes(), 0u) << unplayable;
+        EXPECT_FALSE(player.soundPlaying()) << unplayable;
     }
+}
+
+// Once silent for a while the device is closed, so that the sound server and SDL's thread rest.
+// The next sound opens it again and reaches it whole, after at most one buffer (12 ms) of the
+// silence SDL writes while it starts the device (SDL's disk device writes what it is given to a
+// file, anew each time it is opened).
+TEST_F(SoundPlayer, SleepsWhenSilentAndWakesForTheNextSoundWithoutLosingItsStart) {
+    QTemporaryDir folder;
+    const std::string written = folder.filePath("device.raw").toStdString();
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", written.c_str(), 1);
+    SdlSoundPlayer player(".", {}, std::chrono::milliseconds(100));
+    ASSERT_TRUE(player.hasDevice());
+    EXPECT_TRUE(within2s([&] { return !player.deviceOpen(); }));
+
+    player.play("Letter");
+    EXPECT_TRUE(player.deviceOpen());
+    EXPECT_TRUE(within2s([&] { return !player.deviceOpen(); }));
+    unsetenv("SDL_DISKAUDIOFILE");
+    const QByteArray bytes = readFile(QString::fromStdString(written));
+    const auto* first = reinterpret_cast<const std::int16_t*>(bytes.constData());
+    const std::vector<std::int16_t> heard(first, first + bytes.size() / 2);
+    const std::vector<std::int16_t> letter = samplesOf("Letter");
+    const auto start = std::search(heard.begin(), heard.end(), letter.begin(), letter.end());
+    ASSERT_NE(start, heard.end());
+    EXPECT_LE(start - heard.begin(), 512) << "more than a buffer of silence before the sound";
 }
 
 // Without a device the game is silent. alsa-lib complains on stderr while SDL looks for a

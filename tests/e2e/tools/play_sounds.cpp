@@ -1,5 +1,3 @@
-#include <SDL_mixer.h>
-
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -16,7 +14,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Time for the last samples to leave the device's buffers after the mixer has finished.
+// Time for the last samples to leave the device's buffers after the player has handed them over.
 constexpr auto kDrain = std::chrono::milliseconds(400);
 constexpr auto kLongestWait = std::chrono::seconds(15);
 
@@ -59,7 +57,7 @@ int main(int argc, char** argv) {
         std::printf("%s %.1f\n", cue.name.c_str(), late.count());
     }
     const auto deadline = Clock::now() + kLongestWait;
-    while (Mix_Playing(-1) != 0 && Clock::now() < deadline) {
+    while (player.soundPlaying() && Clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     std::this_thread::sleep_for(kDrain);
