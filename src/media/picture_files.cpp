@@ -36,6 +36,9 @@ ui::Picture decodeFile(const std::string& path) {
         return nullptr;
     }
     QImageReader reader(&file, "PNG");
+    // Qt's own PNG reader alone: looking for a format would load every image plugin (svg, jpeg,
+    // gif, ico) into memory, only for each to answer that the file is not its own.
+    reader.setAutoDetectImageFormat(false);
     const QSize fileSize = reader.size();
     const int devicePixels = tileDevicePixels();
     if (fileSize.width() > devicePixels || fileSize.height() > devicePixels) {
