@@ -27,7 +27,9 @@ soak: build
 bench: build
 	cd build/bin && ./quirvanto_sound_bench Snd
 	@benches='./build/bin/quirvanto_bench && ./build/bin/quirvanto_startup_bench \
-		./build/bin/quirvanto ./build/bin/quirvanto_bare_window'; \
+		./build/bin/quirvanto ./build/bin/quirvanto_bare_window && \
+		./build/bin/quirvanto_rest_bench ./build/bin/quirvanto ./build/bin/quirvanto_session \
+		./build/bin/quirvanto_bare_window'; \
 	if [ -n "$$DISPLAY" ]; then sh -c "$$benches"; \
 	else xvfb-run -a -s "-screen 0 1280x1024x24" sh -c "$$benches"; fi
 

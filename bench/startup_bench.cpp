@@ -4,10 +4,6 @@
 //   quirvanto_startup_bench <game> <bare window> [runs]
 // The first frame is the first moment a row of the new window's pixels on the screen differs
 // from what the screen showed there before the program started.
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -23,10 +19,14 @@
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "bench_processes.h"
 
 namespace {
 
+using bench::environmentWith;
+using bench::median;
+using bench::spawn;
+using bench::stop;
 using Clock = std::chrono::steady_clock;
 constexpr auto kLongestStart = std::chrono::seconds(15);
 constexpr int kDefaultRuns = 21;
@@ -120,35 +120,6 @@ private:
     xcb_screen_t* root_ = nullptr;
 };
 
-pid_t spawn(const std::vector<std::string>& command, const std::vector<std::string>& environment) {
-    std::vector<char*> argv;
-    for (const std::string& word : command) {
-        argv.push_back(const_cast<char*>(word.c_str()));
-    }
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (const std::string& entry : environment) {
-        envp.push_back(const_cast<char*>(entry.c_str()));
-    }
-    envp.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) {
-        pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-void stop(pid_t pid) {
-    kill(pid, SIGTERM);
-    int status = 0;
-    waitpid(pid, &status, 0);
-}
-
 // Milliseconds from the start of the program to its first frame, or nothing when it showed none.
 std::optional<double> firstFrameMs(Screen& screen, const std::string& program,
                                    const std::vector<std::string>& environment) {
@@ -180,68 +151,6 @@ std::optional<double> firstFrameMs(Screen& screen, const std::string& program,
     return result;
 }
 
-// The bench's own environment with some variables set ("NAME=value") or taken out ("NAME=").
-std::vector<std::string> environmentWith(const std::vector<std::string>& changes) {
-    const auto nameOf = [](const std::string& entry) {
-        return entry.substr(0, entry.find('=') + 1);
-    };
-    std::vector<std::string> environment;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string text = *entry;
-        if (std::none_of(changes.begin(), changes.end(), [&](const std::string& change) {
-                return nameOf(change) == nameOf(text);
-            })) {
-            environment.push_back(text);
-        }
-    }
-    for (const std::string& change : changes) {
-        if (change.back() != '=') {
-            environment.push_back(change);
-        }
-    }
-    return environment;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
-// A PulseAudio server of the bench's own whose only sink plays into nothing.
-class SoundServer {
-public:
-    explicit SoundServer(const std::filesystem::path& folder) : folder_(folder) {
-        std::filesystem::create_directories(folder_);
-        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
-        const std::string socket = (folder_ / "socket").string();
-        pid_ = spawn(
-            {"/usr/bin/pulseaudio", "--daemonize=no", "--system=false", "--exit-idle-time=-1",
-             "--disallow-exit", "--use-pid-file=false", "--disable-shm=true", "-n",
-             "--load=module-null-sink sink_name=null",
-             "--load=module-native-protocol-unix socket=" + socket + " auth-anonymous=1"},
-            environmentWith({"HOME=" + folder_.string(), "XDG_RUNTIME_DIR=" + folder_.string()}));
-        const auto deadline = Clock::now() + std::chrono::seconds(10);
-        while (pid_ > 0 && !std::filesystem::exists(socket) && Clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        address_ = std::filesystem::exists(socket) ? "unix:" + socket : "";
-    }
-    ~SoundServer() {
-        if (pid_ > 0) {
-            stop(pid_);
-        }
-    }
-    SoundServer(const SoundServer&) = delete;
-    SoundServer& operator=(const SoundServer&) = delete;
-
-    [[nodiscard]] const std::string& address() const { return address_; }
-
-private:
-    std::filesystem::path folder_;
-    pid_t pid_ = -1;
-    std::string address_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -259,7 +168,7 @@ int main(int argc, char** argv) {
     }
     const auto folder =
         std::filesystem::temp_directory_path() / ("quirvanto-startup-" + std::to_string(getpid()));
-    SoundServer server(folder / "pulse");
+    bench::SoundServer server(folder / "pulse");
     std::printf("Quirvanto start-up to the first frame, medians of %d runs (goal: within 1.5x)\n",
                 runs);
     const struct {
