@@ -1,7 +1,6 @@
 #include "ui/application.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "ui/window.h"
 
@@ -30,8 +29,9 @@ void Application::randomize() {
     services_.random.reseed(services_.clock.secondsSinceMidnight());
 }
 
+// rnd() x n is never negative, so cutting off the fraction is its whole part.
 int Application::draw(int n) {
-    return std::min(n - 1, static_cast<int>(std::floor(rnd() * n)));
+    return std::min(n - 1, static_cast<int>(rnd() * n));
 }
 
 void Application::remove(Window& window) {

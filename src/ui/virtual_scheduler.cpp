@@ -8,49 +8,53 @@ class VirtualScheduler::Slot final : public TimerSlot {
 public:
     Slot(VirtualScheduler& owner, std::function<void()> onTick)
         : owner_(&owner), onTick_(std::move(onTick)) {
-        owner_->entries_.push_back({this, 0, 0, 0, false});
+        owner_->slots_.push_back(this);
     }
     ~Slot() override {
         if (owner_ != nullptr) {
-            auto& entries = owner_->entries_;
-            entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                         [this](const Entry& e) { return e.slot == this; }),
-                          entries.end());
+            stop();
+            std::erase(owner_->slots_, this);
         }
     }
     void start(int intervalMs) override {
-        if (Entry* e = entry()) {
-            *e = {this, owner_->now_ + intervalMs, ++owner_->armCounter_, intervalMs, true};
+        if (owner_ == nullptr) {
+            return;
         }
+        if (!armed_) {
+            owner_->armed_.push_back(this);
+        }
+        armed_ = true;
+        due_ = owner_->now_ + intervalMs;
+        armedAt_ = ++owner_->armCounter_;
+        intervalMs_ = intervalMs;
     }
     void stop() override {
-        if (Entry* e = entry()) {
-            e->active = false;
+        if (owner_ != nullptr && armed_) {
+            armed_ = false;
+            std::erase(owner_->armed_, this);
         }
     }
     void fire() { onTick_(); }
     void detach() { owner_ = nullptr; }
 
-private:
-    Entry* entry() {
-        if (owner_ == nullptr) {
-            return nullptr;
-        }
-        for (Entry& e : owner_->entries_) {
-            if (e.slot == this) {
-                return &e;
-            }
-        }
-        return nullptr;
+    // Earlier due first; at the same moment, the one armed first.
+    [[nodiscard]] bool before(const Slot& other) const {
+        return due_ < other.due_ || (due_ == other.due_ && armedAt_ < other.armedAt_);
     }
 
+    bool armed_ = false;
+    std::int64_t due_ = 0;
+    std::uint64_t armedAt_ = 0;
+    int intervalMs_ = 0;
+
+private:
     VirtualScheduler* owner_;
     std::function<void()> onTick_;
 };
 
 VirtualScheduler::~VirtualScheduler() {
-    for (Entry& e : entries_) {
-        e.slot->detach();
+    for (Slot* slot : slots_) {
+        slot->detach();
     }
 }
 
@@ -58,15 +62,11 @@ std::unique_ptr<TimerSlot> VirtualScheduler::createSlot(std::function<void()> on
     return std::make_unique<Slot>(*this, std::move(onTick));
 }
 
-VirtualScheduler::Entry* VirtualScheduler::nextDue(std::int64_t until) {
-    Entry* best = nullptr;
-    for (Entry& e : entries_) {
-        if (!e.active || e.due > until) {
-            continue;
-        }
-        if (best == nullptr || e.due < best->due ||
-            (e.due == best->due && e.armedAt < best->armedAt)) {
-            best = &e;
+VirtualScheduler::Slot* VirtualScheduler::nextDue(std::int64_t until) const {
+    Slot* best = nullptr;
+    for (Slot* slot : armed_) {
+        if (slot->due_ <= until && (best == nullptr || slot->before(*best))) {
+            best = slot;
         }
     }
     return best;
@@ -74,10 +74,9 @@ VirtualScheduler::Entry* VirtualScheduler::nextDue(std::int64_t until) {
 
 void VirtualScheduler::advance(std::int64_t ms) {
     const std::int64_t until = now_ + ms;
-    while (Entry* e = nextDue(until)) {
-        now_ = std::max(now_, e->due);
-        e->due += e->intervalMs;
-        Slot* slot = e->slot;
+    while (Slot* slot = nextDue(until)) {
+        now_ = std::max(now_, slot->due_);
+        slot->due_ += slot->intervalMs_;
         slot->fire();  // may re-arm, stop or destroy any slot, this one included
     }
     now_ = std::max(now_, until);

@@ -29,19 +29,14 @@ private:
     class Slot;
     friend class Slot;
 
-    struct Entry {
-        Slot* slot;
-        std::int64_t due;
-        std::uint64_t armedAt;
-        int intervalMs;
-        bool active;
-    };
-
-    [[nodiscard]] Entry* nextDue(std::int64_t until);
+    [[nodiscard]] Slot* nextDue(std::int64_t until) const;
 
     std::int64_t now_ = 0;
     std::uint64_t armCounter_ = 0;
-    std::vector<Entry> entries_;
+    // Every slot that exists, and those of them armed: only these are looked at for the next
+    // tick, so a program of many timers of which a few run keeps its time cheap.
+    std::vector<Slot*> slots_;
+    std::vector<Slot*> armed_;
 };
 
 }  // namespace ui
