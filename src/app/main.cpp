@@ -4,14 +4,17 @@
 
 #include "app/after_first_frame.h"
 #include "app/game_application.h"
+#include "app/odds_plot.h"
 #include "app/program.h"
 #include "app/real_services.h"
+#include "odds/odds_command.h"
 #include "ui/qt/qt_quit_requests.h"
 
 namespace {
 
 constexpr const char* kHelp =
     "Usage: quirvanto [--help | --version]\n"
+    "       quirvanto --odds [--spins N] [--seed S] [--bet B] [--go-rate R] [--plot FILE]\n"
     "\n"
     "Quirvanto, a coin slot machine: set a bet, spin a 3 x 3 grid of number tiles and win on its\n"
     "rows; every win goes to a bonus wheel that you stop yourself.\n"
@@ -21,8 +24,11 @@ constexpr const char* kHelp =
     "\n"
     "  --help     print this text and exit\n"
     "  --version  print the version and exit\n"
+    "  --odds     play the model player on the real game, with no display and no sound, and\n"
+    "             print what the machine pays back: --spins (1000000), --seed (1), --bet (1),\n"
+    "             --go-rate (Go! presses a second in Horse racing, 8), --plot FILE (.svg, .png)\n"
     "\n"
-    "The game has no other options. See quirvanto(6).\n";
+    "See quirvanto(6).\n";
 
 // Answers --help or --version, whichever comes first; true when one was answered. Runs before
 // anything reaches for a display or the sound device.
@@ -52,6 +58,9 @@ bool hasDisplay() {
 int main(int argc, char** argv) {
     if (answeredInformation(argc, argv)) {
         return 0;
+    }
+    if (odds::oddsWanted(argc, argv)) {
+        return odds::oddsCommand(argc, argv, &quirvanto::drawOddsPlot);
     }
     if (!hasDisplay()) {
         std::fputs("quirvanto: no display to show the game on (DISPLAY is not set)\n", stderr);

@@ -1,0 +1,49 @@
+#include "odds/headless_services.h"
+
+#include "ui/window.h"
+
+namespace odds {
+
+namespace {
+
+constexpr double kNoonSeconds = 12.0 * 60 * 60;
+constexpr double kMsPerSecond = 1000.0;
+constexpr ui::Twips kTwipsPerCharacterPoint = 12;
+constexpr ui::Twips kTwipsPerLinePoint = 20;
+
+class NullHost final : public ui::WindowHost {
+public:
+    void controlsCreated() override {}
+    void shown() override {}
+    void destroyed() override {}
+    void inputChanged() override {}
+    void focusRequested() override {}
+};
+
+}  // namespace
+
+double VirtualTimeOfDay::secondsSinceMidnight() {
+    return kNoonSeconds + static_cast<double>(scheduler_.now()) / kMsPerSecond;
+}
+
+ui::Twips PlainMeasure::width(std::string_view text, double points) {
+    return static_cast<ui::Twips>(static_cast<double>(text.size()) * kTwipsPerCharacterPoint *
+                                  points);
+}
+
+ui::Size PlainMeasure::wrapped(std::string_view text, double points, ui::Twips width) {
+    const ui::Twips line = this->width(text, points);
+    const ui::Twips lines = width > 0 ? (line + width - 1) / width : 1;
+    return {std::min(line, width),
+            static_cast<ui::Twips>(std::max<ui::Twips>(lines, 1) * kTwipsPerLinePoint * points)};
+}
+
+std::unique_ptr<ui::WindowHost> ShowNothing::create(ui::Window&) {
+    return std::make_unique<NullHost>();
+}
+
+HeadlessServices::HeadlessServices(std::uint64_t seed)
+    : random(seed), services{scheduler, messages, sound, pictures,  random,
+                             clock,     measure,  hosts, terminator} {}
+
+}  // namespace odds

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "odds/figures.h"
+#include "odds/model_player.h"
+
+// Plays the model player's spins on independent games, one a thread, and merges what they saw.
+namespace odds {
+
+struct RunOptions {
+    std::int64_t spins = 1'000'000;
+    std::uint64_t seed = 1;
+    PlayerOptions player;
+    int threads = 0;  // 0: one a processor
+};
+
+// progress gets the spins played so far, now and then, on the calling thread.
+[[nodiscard]] Figures runOdds(const RunOptions& options,
+                              const std::function<void(std::int64_t)>& progress = {});
+
+}  // namespace odds
