@@ -134,9 +134,12 @@ void ModelPlayer::playSpin(Tally& tally) {
     }
     waitUntil([&machine] { return !machine.Vincite.enabled(); });
     const ui::Amount lineWin = amountOf(machine.Win1).value_or(0);
-    const auto lineWinBets = static_cast<std::size_t>(lineWin / bet);
-    ++tally.lineWins[std::min(lineWinBets, tally.lineWins.size() - 1)];
-    if (holdOffered) {
+    const std::size_t lineWinBets =
+        std::min(static_cast<std::size_t>(lineWin / bet), tally.lineWins.size() - 1);
+    ++tally.lineWins[lineWinBets];
+    if (!holdOffered) {
+        ++tally.lineWinsAsDrawn[lineWinBets];
+    } else {
         tally.secondSpinBets += static_cast<double>(lineWin) / static_cast<double>(bet);
     }
     if (lineWin > 0) {

@@ -102,13 +102,14 @@ int oddsCommand(int argc, char** argv, PlotDrawer drawPlot) {
     }
     const bool terminal = isatty(STDERR_FILENO) != 0;
     const std::int64_t spins = command->run.spins;
-    const Figures figures =
-        runOdds(command->run, terminal ? std::function<void(std::int64_t)>(
-                                             [spins](std::int64_t p) { showProgress(p, spins); })
-                                       : nullptr);
+    const OddsRun run =
+        playOdds(command->run, terminal ? std::function<void(std::int64_t)>(
+                                              [spins](std::int64_t p) { showProgress(p, spins); })
+                                        : nullptr);
     if (terminal) {
         std::fputs("\r\033[K", stderr);
     }
+    const Figures figures = figuresOf(run.tally, run.names);
     std::fputs(formatReport(figures, command->run).c_str(), stdout);
     if (!command->plotFile.empty()) {
         std::string error;

@@ -34,7 +34,7 @@ Names namesOf(quirvanto::Form1& machine) {
 
 }  // namespace
 
-Figures runOdds(const RunOptions& options, const std::function<void(std::int64_t)>& progress) {
+OddsRun playOdds(const RunOptions& options, const std::function<void(std::int64_t)>& progress) {
     const int threads = options.threads > 0
                             ? options.threads
                             : static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
@@ -68,11 +68,11 @@ Figures runOdds(const RunOptions& options, const std::function<void(std::int64_t
             progress(played);
         }
     }
-    Tally merged;
+    OddsRun run{.names = names};
     for (const Tally& tally : tallies) {
-        merged.merge(tally);
+        run.tally.merge(tally);
     }
-    return figuresOf(merged, names);
+    return run;
 }
 
 }  // namespace odds

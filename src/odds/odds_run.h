@@ -16,8 +16,13 @@ struct RunOptions {
     int threads = 0;  // 0: one a processor
 };
 
+struct OddsRun {
+    Tally tally;
+    Names names;
+};
+
 // progress gets the spins played so far, now and then, on the calling thread.
-[[nodiscard]] Figures runOdds(const RunOptions& options,
-                              const std::function<void(std::int64_t)>& progress = {});
+[[nodiscard]] OddsRun playOdds(const RunOptions& options,
+                               const std::function<void(std::int64_t)>& progress = {});
 
 }  // namespace odds

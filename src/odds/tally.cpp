@@ -11,6 +11,7 @@ void Tally::merge(const Tally& other) {
     winningSpins += other.winningSpins;
     for (std::size_t i = 0; i < lineWins.size(); ++i) {
         lineWins[i] += other.lineWins[i];
+        lineWinsAsDrawn[i] += other.lineWinsAsDrawn[i];
     }
     holdsOffered += other.holdsOffered;
     heldGridBets += other.heldGridBets;

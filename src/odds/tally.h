@@ -34,6 +34,8 @@ struct Tally {
 
     std::int64_t winningSpins = 0;
     std::array<std::int64_t, kMostLineWinBets + 1> lineWins{};  // spins by line win in bets
+    // The same for the spins that offered no hold: grids as the roll drew them, no 5 on them.
+    std::array<std::int64_t, kMostLineWinBets + 1> lineWinsAsDrawn{};
 
     std::int64_t holdsOffered = 0;
     double heldGridBets = 0;    // line win of the grids a hold was offered on, by the pay labels

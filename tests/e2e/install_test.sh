@@ -63,6 +63,15 @@ out="$(no_display 2>&1 </dev/null)" || status=$?
 [ "$status $out" = "1 quirvanto: no display to show the game on (DISPLAY is not set)" ] ||
     e2e_fail "with no display: exit status $status, output: $out"
 
+# The odds report needs no display either: it prints its table and exits 0, and draws its plot.
+no_display --odds --spins 300 --plot "$E2E_WORK/odds.svg" >"$E2E_WORK/odds.txt" 2>/dev/null </dev/null ||
+    e2e_fail "--odds exited with $?"
+for line in "Quirvanto odds: 300 spins at bet 1" "Return to player" "| Wheel field | stops |" \
+    "still playing after 1000 spins"; do
+    grep -qF "$line" "$E2E_WORK/odds.txt" || e2e_fail "--odds printed no '$line'"
+done
+grep -q "<svg" "$E2E_WORK/odds.svg" || e2e_fail "--plot wrote no SVG"
+
 # The installed tile pictures are made solid magenta, so the screen tells where they come from.
 for value in 1 2 3 4 5 6 7 8 9; do
     "$E2E_CONVERT" -size 64x64 xc:magenta "$prefix/share/quirvanto/Img/$value.png"
