@@ -1,7 +1,7 @@
 # The two commands of a newcomer: `make run` and `make check`.
 JOBS ?= $(shell nproc)
 
-.PHONY: run check sanitize soak bench build package deps format
+.PHONY: run check sanitize soak bench odds build package deps format
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -32,6 +32,10 @@ bench: build
 		./build/bin/quirvanto_bare_window'; \
 	if [ -n "$$DISPLAY" ]; then sh -c "$$benches"; \
 	else xvfb-run -a -s "-screen 0 1280x1024x24" sh -c "$$benches"; fi
+
+# What the machine pays back: a million spins of the model player on the real game, headless.
+odds: build
+	./build/bin/quirvanto --odds
 
 # A Debian package of the game in build/package/.
 package: build
