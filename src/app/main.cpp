@@ -4,6 +4,7 @@
 
 #include "app/after_first_frame.h"
 #include "app/game_application.h"
+#include "app/how_to_play_window.h"
 #include "app/odds_plot.h"
 #include "app/program.h"
 #include "app/real_services.h"
@@ -20,7 +21,8 @@ constexpr const char* kHelp =
     "rows; every win goes to a bonus wheel that you stop yourself.\n"
     "\n"
     "Keys: A / Z bet, ENTER spin, 1 2 3 hold a column, SPACE stop, ESC leave a bonus game;\n"
-    "on the title screen 5 inserts a coin, 1 goes back to the machine, ESC leaves.\n"
+    "on the title screen 5 inserts a coin, 1 goes back to the machine, ESC leaves; F1 on the\n"
+    "machine or the title screen: How to play.\n"
     "\n"
     "  --help     print this text and exit\n"
     "  --version  print the version and exit\n"
@@ -72,6 +74,7 @@ int main(int argc, char** argv) {
 
     quirvanto::Program program(real.services());
     const ui::qt::QuitRequests quitRequests(program);
+    const quirvanto::HowToPlayKey howToPlay;
     // The sound gets ready on a thread of its own once the machine window is on the screen.
     const quirvanto::AfterFirstFrame soundAfterFirstFrame([&real] { real.sound().startLoading(); });
     program.start();
