@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -61,11 +60,17 @@ HowToPlayWindow::HowToPlayWindow() {
     // The arrows and Page keys scroll the text from the moment the window opens.
     setFocusProxy(text);
 
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
-
     const QSize room = screen()->availableSize() * kScreenShare;
     resize(std::min(kLargest.width(), room.width()), std::min(kLargest.height(), room.height()));
+}
+
+// The text ignores ESC, which so comes to the window.
+void HowToPlayWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 HowToPlayKey::HowToPlayKey() {

@@ -11,6 +11,9 @@ namespace quirvanto {
 class HowToPlayWindow final : public QWidget {
 public:
     HowToPlayWindow();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // F1 on the machine or on the title window opens How to play, or brings it to the front. The key

@@ -1,5 +1,6 @@
 // The rules worked out exactly, against a seeded run of the real game by the model player: a
-// fault in the rows, the draws, the letters or the wheel moves a figure out of its interval.
+// fault in the rows, the draws, the letters or the wheel moves a figure out of its interval. The
+// same run holds the odds that How to play quotes to the game's rules as they are.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "odds/odds_run.h"
+#include "odds/shipped_odds.h"
 
 namespace {
 
@@ -58,9 +60,13 @@ void expectShare(std::int64_t count, std::int64_t of, double exact, const std::s
         << what << ": " << count << " of " << of;
 }
 
+const odds::OddsRun& seededRun() {
+    static const odds::OddsRun run = odds::playOdds({.spins = kSpins, .seed = 2026, .threads = 2});
+    return run;
+}
+
 TEST(ExactOdds, TheRealGameMatchesTheRulesWorkedOutExactly) {
-    const odds::OddsRun run = odds::playOdds({.spins = kSpins, .seed = 2026, .threads = 2});
-    const odds::Tally& t = run.tally;
+    const odds::Tally& t = seededRun().tally;
     ASSERT_EQ(t.spins, kSpins);
 
     // The roll leaves each tile any of 1 to 9 alike: a 5 shows somewhere with 1 - (8/9)^9.
@@ -92,6 +98,24 @@ TEST(ExactOdds, TheRealGameMatchesTheRulesWorkedOutExactly) {
     const odds::GameTally& skill = t.fieldGames[kSkillChance];
     EXPECT_EQ(skill.returned % kSkillChanceBets, 0);
     expectShare(skill.returned / kSkillChanceBets, skill.played, 1.0 / 9, "Skill chance won");
+}
+
+TEST(ShippedOdds, HowToPlayQuotesTheFiguresOfTheRulesAsTheyAre) {
+    const odds::Figures f = odds::figuresOf(seededRun().tally, seededRun().names);
+    const odds::ShippedOdds& shipped = odds::kShippedOdds;
+    const double returnError = (f.returnInterval.high - f.returnInterval.low) / (2 * 1.96);
+    EXPECT_NEAR(shipped.returnPerCredit, f.returnPerCredit, kSigmas * returnError);
+    const auto count = [&f](double share) {
+        return static_cast<std::int64_t>(std::llround(share * static_cast<double>(f.spins)));
+    };
+    expectShare(count(f.winningSpins), f.spins, shipped.winningSpins / 100, "a spin winning");
+    expectShare(count(f.holdsOffered), f.spins, shipped.holdsOffered / 100, "a hold offered");
+    ASSERT_EQ(f.games.size(), shipped.games.size());
+    for (std::size_t i = 0; i < shipped.games.size(); ++i) {
+        EXPECT_EQ(f.games[i].name, shipped.games[i].name);
+        expectShare(count(f.games[i].playedPerSpin), f.spins,
+                    shipped.games[i].playedPer100Spins / 100, f.games[i].name + " played");
+    }
 }
 
 }  // namespace

@@ -1,0 +1,86 @@
+// How to play: F1 opens it from the machine and the title window, ESC closes it, and the game
+// behind it plays on exactly as it would without it.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "app/how_to_play_window.h"
+#include "machine/form1.h"
+#include "support/rig.h"
+#include "title/form6.h"
+
+namespace widget_tests {
+namespace {
+
+quirvanto::HowToPlayWindow* shownHowToPlay() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* help = dynamic_cast<quirvanto::HowToPlayWindow*>(widget);
+            help != nullptr && help->isVisible()) {
+            return help;
+        }
+    }
+    return nullptr;
+}
+
+void closeWithEscape() {
+    quirvanto::HowToPlayWindow* help = shownHowToPlay();
+    ASSERT_NE(help, nullptr);
+    QTest::keyClick(help->focusWidget() != nullptr ? help->focusWidget() : help, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(shownHowToPlay(), nullptr);
+}
+
+TEST(HowToPlay, OpensWithF1OnTheMachineAndTheTitleWindowAndClosesWithEscape) {
+    testing_support::Rig rig(testing_support::kOnScreen);
+    const quirvanto::HowToPlayKey key;
+    rig.program.start();
+    QTest::keyClick(rig.widgetOf(rig.program.form1()), Qt::Key_F1);
+    ASSERT_NE(shownHowToPlay(), nullptr);
+    EXPECT_TRUE(shownHowToPlay()->windowTitle().startsWith("How to play"));
+    closeWithEscape();
+
+    rig.program.form1().requestClose();
+    ASSERT_TRUE(rig.program.form6().isShown());
+    QTest::keyClick(rig.widgetOf(rig.program.form6()), Qt::Key_F1);
+    ASSERT_NE(shownHowToPlay(), nullptr);
+    closeWithEscape();
+}
+
+// Two games from the same draws: one player opens How to play twice on the way, once with the
+// roll running; the credits, the grid and every sound and its moment are the same.
+TEST(HowToPlay, ChangesNothingInTheGameBehindIt) {
+    const auto play = [](bool withHelp) {
+        testing_support::Rig rig(testing_support::kOnScreen);
+        const quirvanto::HowToPlayKey key;
+        quirvanto::Form1& machine = rig.program.form1();
+        rig.program.start();
+        QWidget* window = rig.widgetOf(machine);
+        QTest::keyClick(window, Qt::Key_A);
+        if (withHelp) {
+            QTest::keyClick(window, Qt::Key_F1);
+        }
+        QTest::keyClick(window, Qt::Key_Return);
+        rig.advance(1000);
+        if (withHelp) {
+            QTest::keyClick(window, Qt::Key_F1);
+        }
+        rig.advance(9000);
+        if (auto* help = shownHowToPlay()) {
+            help->close();
+        }
+        std::vector<std::string> seen{machine.Credits.caption(), machine.Win1.caption()};
+        for (const auto& tile : machine.NN) {
+            seen.push_back(tile.caption());
+        }
+        for (const auto& sound : rig.sound.played) {
+            seen.push_back(sound.name + "@" + std::to_string(sound.atMs));
+        }
+        return seen;
+    };
+    EXPECT_EQ(play(true), play(false));
+}
+
+}  // namespace
+}  // namespace widget_tests
