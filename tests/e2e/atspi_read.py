@@ -10,6 +10,8 @@
                                           role <TAB> name <TAB> description <TAB> states
                                           (showing, checkable, checked, comma-separated)
     atspi_read.py value CAPTION LABEL     the name of the shown control labelled by LABEL
+    atspi_read.py content CAPTION         the whole text of each shown text of that window, as
+                                          a screen reader reads it line by line
     atspi_read.py events SECONDS          listens that long, then prints how many events of
                                           each kind the program sent: kind <TAB> count
 
@@ -136,6 +138,8 @@ def main():
     value = commands.add_parser("value")
     value.add_argument("caption")
     value.add_argument("label")
+    content = commands.add_parser("content")
+    content.add_argument("caption")
     events = commands.add_parser("events")
     events.add_argument("seconds", type=float)
     args = parser.parse_args()
@@ -148,6 +152,14 @@ def main():
         window = window_named(args)
         for control in descendants(window):
             print(f"{control.getRoleName()}\t{control.name}\t{control.description}")
+    elif args.command == "content":
+        window = window_named(args)
+        for control in descendants(window):
+            try:
+                text = control.queryText()
+            except NotImplementedError:
+                continue
+            print(text.getText(0, text.characterCount))
     elif args.command == "states":
         window = window_named(args)
         for control in descendants(window, everything=True):
