@@ -7,7 +7,7 @@ namespace odds {
 namespace {
 
 constexpr double kNoonSeconds = 12.0 * 60 * 60;
-constexpr double kMsPerSecond = 1000.0;
+constexpr double kSecondsPerMs = 0.001;
 constexpr ui::Twips kTwipsPerCharacterPoint = 12;
 constexpr ui::Twips kTwipsPerLinePoint = 20;
 
@@ -23,7 +23,7 @@ public:
 }  // namespace
 
 double VirtualTimeOfDay::secondsSinceMidnight() {
-    return kNoonSeconds + static_cast<double>(scheduler_.now()) / kMsPerSecond;
+    return kNoonSeconds + static_cast<double>(scheduler_.now()) * kSecondsPerMs;
 }
 
 ui::Twips PlainMeasure::width(std::string_view text, double points) {

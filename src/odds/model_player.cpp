@@ -26,7 +26,7 @@ constexpr std::int64_t kMarkerRoundMs = 11 * 16;
 constexpr std::int64_t kDoubleZavriRoundMs = 2 * 50;
 // How often the player looks at the windows while it waits. Every wait for a light is followed
 // by a whole round of it, so a later look changes no chance.
-constexpr std::int64_t kLookEveryMs = 50;
+constexpr std::int64_t kLookEveryMs = 100;
 // The number High or Low shows before its first draw.
 constexpr ui::Amount kHighestForHigh = 500;
 
