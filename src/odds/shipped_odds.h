@@ -24,19 +24,19 @@ struct ShippedOdds {
 };
 
 inline constexpr ShippedOdds kShippedOdds{
-    .returnPerCredit = 1.412,
-    .winningSpins = 82.6,
+    .returnPerCredit = 1.399,
+    .winningSpins = 82.5,
     .holdsOffered = 65.4,
-    .games = {{{"Zavri Bonus x3", 9.98, 21.2},
-               {"Horse racing", 12.73, 10.0},
-               {"Ladder", 6.34, 15.6},
-               {"High or Low", 6.35, 5.9},
-               {"Double Bet", 6.35, 3.9},
+    .games = {{{"Zavri Bonus x3", 10.07, 21.6},
+               {"Horse racing", 12.70, 10.0},
+               {"Ladder", 6.34, 15.9},
+               {"High or Low", 6.33, 5.9},
+               {"Double Bet", 6.36, 4.0},
                {"Letters Held", 6.32, 0.0},
-               {"Skill chance", 6.39, 13.5},
-               {"Double Zavri", 6.33, 29.8}}},
+               {"Skill chance", 6.34, 13.3},
+               {"Double Zavri", 6.31, 29.2}}},
     .medianSessionSpins = 35,
-    .stillPlaying = 19.5,
+    .stillPlaying = 19.6,
 };
 
 }  // namespace odds
