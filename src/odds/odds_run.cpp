@@ -35,18 +35,15 @@ Names namesOf(quirvanto::Form1& machine) {
 }  // namespace
 
 OddsRun playOdds(const RunOptions& options, const std::function<void(std::int64_t)>& progress) {
-    const int threads = options.threads > 0
-                            ? options.threads
-                            : static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
-    std::vector<Tally> tallies(static_cast<std::size_t>(threads));
+    const int games = options.games;
+    std::vector<Tally> tallies(static_cast<std::size_t>(games));
     std::atomic<std::int64_t> played{0};
-    std::atomic<int> running{threads};
+    std::atomic<int> running{games};
     Names names;
     {
         std::vector<std::jthread> workers;
-        for (int t = 0; t < threads; ++t) {
-            const std::int64_t share =
-                options.spins / threads + (t < options.spins % threads ? 1 : 0);
+        for (int t = 0; t < games; ++t) {
+            const std::int64_t share = options.spins / games + (t < options.spins % games ? 1 : 0);
             workers.emplace_back([&, t, share] {
                 ModelPlayer player(options.player, threadSeed(options.seed, t));
                 std::int64_t unCounted = 0;

@@ -7,13 +7,14 @@
 #include "odds/model_player.h"
 
 // Plays the model player's spins on independent games, one a thread, and merges what they saw.
+// The number of games is fixed, not the machine's, so a seed gives the same report everywhere.
 namespace odds {
 
 struct RunOptions {
     std::int64_t spins = 1'000'000;
     std::uint64_t seed = 1;
     PlayerOptions player;
-    int threads = 0;  // 0: one a processor
+    int games = 2;
 };
 
 struct OddsRun {

@@ -61,7 +61,7 @@ void expectShare(std::int64_t count, std::int64_t of, double exact, const std::s
 }
 
 const odds::OddsRun& seededRun() {
-    static const odds::OddsRun run = odds::playOdds({.spins = kSpins, .seed = 2026, .threads = 2});
+    static const odds::OddsRun run = odds::playOdds({.spins = kSpins, .seed = 2026, .games = 2});
     return run;
 }
 
