@@ -134,10 +134,6 @@ bool drawOddsPlot(const odds::Figures& figures, const odds::RunOptions& options,
         paint(painter, figures, options);
         return painter.end();
     }
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
-        error = "the plot's file name must end in .svg or .png: " + file;
-        return false;
-    }
     QImage image(kPicture, QImage::Format_RGB32);
     QPainter painter(&image);
     paint(painter, figures, options);

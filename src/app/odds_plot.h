@@ -7,7 +7,7 @@
 
 namespace quirvanto {
 
-// Draws the odds report's two pictures in one file, SVG or PNG by its name: how long sessions
+// Draws the odds report's two pictures in one file, SVG by its name, else PNG: how long sessions
 // from the first coins last, and where the return comes from. Needs no display.
 [[nodiscard]] bool drawOddsPlot(const odds::Figures& figures, const odds::RunOptions& options,
                                 const std::string& file, std::string& error);

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -30,6 +32,16 @@ std::optional<Number> numberOf(std::string_view text) {
         return std::nullopt;
     }
     return value;
+}
+
+// The plot is drawn as SVG or PNG, by the file's name.
+bool plotsTo(std::string_view file) {
+    const auto endsWith = [file](std::string_view end) {
+        return file.size() > end.size() &&
+               std::equal(end.rbegin(), end.rend(), file.rbegin(),
+                          [](char a, char b) { return a == std::tolower(b); });
+    };
+    return endsWith(".svg") || endsWith(".png");
 }
 
 struct Command {
@@ -67,7 +79,7 @@ std::optional<Command> parse(int argc, char** argv) {
             read = rate && *rate > 0 && *rate <= kFastestGoPerSecond;
             command.run.player.goPerSecond = rate.value_or(0);
         } else if (option == "--plot") {
-            read = !value.empty();
+            read = plotsTo(value);
             command.plotFile = value;
         }
         if (!read) {
