@@ -107,13 +107,10 @@ void paint(QPainter& painter, const odds::Figures& figures, const odds::RunOptio
 
 bool drawOddsPlot(const odds::Figures& figures, const odds::RunOptions& options,
                   const std::string& file, std::string& error) {
-    // Fonts need an application; without a display the offscreen platform draws as well.
+    // Fonts need an application; the offscreen platform gives one without reaching for a display.
     std::unique_ptr<QGuiApplication> application;
     if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "quirvanto";
         static char* argv[] = {name, nullptr};
