@@ -101,6 +101,7 @@ Figures figuresOf(const Tally& tally, const Names& names) {
     figures.returnInterval = {figures.returnPerCredit - halfWidth,
                               figures.returnPerCredit + halfWidth};
     figures.winningSpins = share(static_cast<double>(tally.winningSpins), spins);
+    figures.payingSpins = share(static_cast<double>(tally.payingSpins), spins);
     for (std::size_t i = 0; i < tally.lineWins.size(); ++i) {
         figures.lineWins[i] = share(static_cast<double>(tally.lineWins[i]), spins);
     }

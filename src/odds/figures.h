@@ -32,7 +32,8 @@ struct Figures {
     std::int64_t spins = 0;
     double returnPerCredit = 0;
     Interval returnInterval;  // 95 %
-    double winningSpins = 0;  // share of the spins
+    double winningSpins = 0;  // share of the spins with a line win
+    double payingSpins = 0;   // share of the spins that paid anything back
     std::array<double, kMostLineWinBets + 1> lineWins{};
     double holdsOffered = 0;
     double heldGridBets = 0;  // mean line win of a grid offered a hold, before the second spin

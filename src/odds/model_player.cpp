@@ -156,6 +156,7 @@ void ModelPlayer::playSpin(Tally& tally) {
     const ui::Amount returned = credits() - staked;
     const double returnBets = static_cast<double>(returned) / static_cast<double>(bet);
     ++tally.spins;
+    tally.payingSpins += returned > 0 ? 1 : 0;
     tally.bet += bet;
     tally.returned += returned;
     tally.returnBets += returnBets;

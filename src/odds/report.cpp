@@ -41,12 +41,15 @@ std::string formatReport(const Figures& f, const RunOptions& options) {
     out += "\n";
     out += format("Return to player   %.3f credits per credit bet (95 %% interval %.3f to %.3f)\n",
                   f.returnPerCredit, f.returnInterval.low, f.returnInterval.high);
-    out += format("A spin wins        %s of spins\n", percent(f.winningSpins).c_str());
-    out += "Line win           ";
+    out += format("A spin wins        a line on %s of spins; %s pay back anything\n",
+                  percent(f.winningSpins).c_str(), percent(f.payingSpins).c_str());
+    out += "Line win          ";
+    const char* separator = " ";
     for (std::size_t bets = 0; bets < f.lineWins.size(); ++bets) {
         if (f.lineWins[bets] > 0) {
-            out += format("%zu bet%s %s  ", bets, bets == 1 ? "" : "s",
+            out += format("%s%zu bet%s %s", separator, bets, bets == 1 ? "" : "s",
                           percent(f.lineWins[bets]).c_str());
+            separator = ", ";
         }
     }
     out += "\n";

@@ -9,6 +9,7 @@ void Tally::merge(const Tally& other) {
     returnBets += other.returnBets;
     returnBetsSquared += other.returnBetsSquared;
     winningSpins += other.winningSpins;
+    payingSpins += other.payingSpins;
     for (std::size_t i = 0; i < lineWins.size(); ++i) {
         lineWins[i] += other.lineWins[i];
         lineWinsAsDrawn[i] += other.lineWinsAsDrawn[i];

@@ -32,7 +32,8 @@ struct Tally {
     double returnBets = 0;
     double returnBetsSquared = 0;
 
-    std::int64_t winningSpins = 0;
+    std::int64_t winningSpins = 0;  // with a line win
+    std::int64_t payingSpins = 0;   // that paid anything back, letters and games included
     std::array<std::int64_t, kMostLineWinBets + 1> lineWins{};  // spins by line win in bets
     // The same for the spins that offered no hold: grids as the roll drew them, no 5 on them.
     std::array<std::int64_t, kMostLineWinBets + 1> lineWinsAsDrawn{};
