@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <stdexcept>
 
 #include "bonus/form2.h"
 #include "bonus/form3.h"
@@ -27,8 +28,10 @@ constexpr std::int64_t kDoubleZavriRoundMs = 2 * 50;
 // How often the player looks at the windows while it waits. Every wait for a light is followed
 // by a whole round of it, so a later look changes no chance.
 constexpr std::int64_t kLookEveryMs = 100;
-// The number High or Low shows before its first draw.
+// The highest number the player guesses High on.
 constexpr ui::Amount kHighestForHigh = 500;
+// No window of the game waits this long for itself: a game that does has stopped answering.
+constexpr std::int64_t kLongestWaitMs = 10 * 60 * 1000;
 
 bool lit(const ui::Label& label) {
     return label.foreColour() == ui::kWhite;
@@ -60,7 +63,10 @@ void ModelPlayer::press(ui::Window& window, int key) {
 }
 
 void ModelPlayer::waitUntil(const std::function<bool()>& shown) {
-    while (!shown()) {
+    for (std::int64_t waited = 0; !shown(); waited += kLookEveryMs) {
+        if (waited > kLongestWaitMs) {
+            throw std::runtime_error("the game stopped answering the model player");
+        }
         wait(kLookEveryMs);
     }
 }
@@ -227,7 +233,10 @@ void ModelPlayer::playWheelOutcome(GameTally& game) {
 void ModelPlayer::playHorseRacing() {
     quirvanto::Form2& race = program_.form2();
     const auto everyMs = std::max<std::int64_t>(1, std::llround(1000.0 / options_.goPerSecond));
-    while (race.loaded()) {
+    for (std::int64_t raced = 0; race.loaded(); raced += everyMs) {
+        if (raced > kLongestWaitMs) {
+            throw std::runtime_error("Horse racing never ended");
+        }
         wait(everyMs);
         press(race, ui::key::kSpace);
     }

@@ -63,7 +63,8 @@ private:
     void playHighOrLow();
     void playDoubleZavri();
 
-    // Lets time pass as the player waits for what the windows show.
+    // Lets time pass as the player waits for what the windows show; throws when the game never
+    // shows it.
     void waitUntil(const std::function<bool()>& shown);
     void wait(std::int64_t ms) { headless_.scheduler.advance(ms); }
     // Watches a light for one round, then presses at a random moment of the next.

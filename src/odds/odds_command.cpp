@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <optional>
 #include <string_view>
 
@@ -114,10 +115,16 @@ int oddsCommand(int argc, char** argv, PlotDrawer drawPlot) {
     }
     const bool terminal = isatty(STDERR_FILENO) != 0;
     const std::int64_t spins = command->run.spins;
-    const OddsRun run =
-        playOdds(command->run, terminal ? std::function<void(std::int64_t)>(
-                                              [spins](std::int64_t p) { showProgress(p, spins); })
-                                        : nullptr);
+    OddsRun run;
+    try {
+        run = playOdds(command->run, terminal
+                                         ? std::function<void(std::int64_t)>(
+                                               [spins](std::int64_t p) { showProgress(p, spins); })
+                                         : nullptr);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "\nquirvanto: %s\n", failure.what());
+        return 1;
+    }
     if (terminal) {
         std::fputs("\r\033[K", stderr);
     }

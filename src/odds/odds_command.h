@@ -16,7 +16,7 @@ using PlotDrawer = bool (*)(const Figures& figures, const RunOptions& options,
                             const std::string& file, std::string& error);
 
 // The exit status: 0 once the report is printed, 2 for a command line it cannot read, 1 when
-// the plot cannot be written.
+// the game stops answering the player or the plot cannot be written.
 [[nodiscard]] int oddsCommand(int argc, char** argv, PlotDrawer drawPlot);
 
 }  // namespace odds

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <exception>
 #include <thread>
 #include <vector>
 
@@ -37,6 +38,7 @@ Names namesOf(quirvanto::Form1& machine) {
 OddsRun playOdds(const RunOptions& options, const std::function<void(std::int64_t)>& progress) {
     const int games = options.games;
     std::vector<Tally> tallies(static_cast<std::size_t>(games));
+    std::vector<std::exception_ptr> failures(static_cast<std::size_t>(games));
     std::atomic<std::int64_t> played{0};
     std::atomic<int> running{games};
     Names names;
@@ -45,17 +47,21 @@ OddsRun playOdds(const RunOptions& options, const std::function<void(std::int64_
         for (int t = 0; t < games; ++t) {
             const std::int64_t share = options.spins / games + (t < options.spins % games ? 1 : 0);
             workers.emplace_back([&, t, share] {
-                ModelPlayer player(options.player, threadSeed(options.seed, t));
-                std::int64_t unCounted = 0;
-                player.play(share, tallies[static_cast<std::size_t>(t)], [&] {
-                    if (++unCounted == kSpinsBetweenCounts) {
-                        played += unCounted;
-                        unCounted = 0;
+                try {
+                    ModelPlayer player(options.player, threadSeed(options.seed, t));
+                    std::int64_t unCounted = 0;
+                    player.play(share, tallies[static_cast<std::size_t>(t)], [&] {
+                        if (++unCounted == kSpinsBetweenCounts) {
+                            played += unCounted;
+                            unCounted = 0;
+                        }
+                    });
+                    played += unCounted;
+                    if (t == 0) {
+                        names = namesOf(player.program().form1());
                     }
-                });
-                played += unCounted;
-                if (t == 0) {
-                    names = namesOf(player.program().form1());
+                } catch (...) {
+                    failures[static_cast<std::size_t>(t)] = std::current_exception();
                 }
                 --running;
             });
@@ -63,6 +69,11 @@ OddsRun playOdds(const RunOptions& options, const std::function<void(std::int64_
         while (progress && running > 0) {
             std::this_thread::sleep_for(kProgressEvery);
             progress(played);
+        }
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) {
+            std::rethrow_exception(failure);
         }
     }
     OddsRun run{.names = names};

@@ -22,7 +22,8 @@ struct OddsRun {
     Names names;
 };
 
-// progress gets the spins played so far, now and then, on the calling thread.
+// progress gets the spins played so far, now and then, on the calling thread. Throws what a game
+// threw: a game that stopped answering the player.
 [[nodiscard]] OddsRun playOdds(const RunOptions& options,
                                const std::function<void(std::int64_t)>& progress = {});
 
