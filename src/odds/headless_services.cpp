@@ -9,14 +9,12 @@ namespace {
 constexpr double kNoonSeconds = 12.0 * 60 * 60;
 constexpr double kSecondsPerMs = 0.001;
 constexpr ui::Twips kTwipsPerCharacterPoint = 12;
-constexpr ui::Twips kTwipsPerLinePoint = 20;
 
 class NullHost final : public ui::WindowHost {
 public:
     void controlsCreated() override {}
     void shown() override {}
     void destroyed() override {}
-    void inputChanged() override {}
     void focusRequested() override {}
 };
 
@@ -29,13 +27,6 @@ double VirtualTimeOfDay::secondsSinceMidnight() {
 ui::Twips PlainMeasure::width(std::string_view text, double points) {
     return static_cast<ui::Twips>(static_cast<double>(text.size()) * kTwipsPerCharacterPoint *
                                   points);
-}
-
-ui::Size PlainMeasure::wrapped(std::string_view text, double points, ui::Twips width) {
-    const ui::Twips line = this->width(text, points);
-    const ui::Twips lines = width > 0 ? (line + width - 1) / width : 1;
-    return {std::min(line, width),
-            static_cast<ui::Twips>(std::max<ui::Twips>(lines, 1) * kTwipsPerLinePoint * points)};
 }
 
 std::unique_ptr<ui::WindowHost> ShowNothing::create(ui::Window&) {

@@ -45,7 +45,6 @@ public:
 class PlainMeasure final : public ui::TextMeasure {
 public:
     [[nodiscard]] ui::Twips width(std::string_view text, double points) override;
-    [[nodiscard]] ui::Size wrapped(std::string_view text, double points, ui::Twips width) override;
 };
 
 class ShowNothing final : public ui::HostFactory {

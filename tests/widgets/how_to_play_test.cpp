@@ -33,7 +33,7 @@ void closeWithEscape() {
 }
 
 TEST(HowToPlay, OpensWithF1OnTheMachineAndTheTitleWindowAndClosesWithEscape) {
-    testing_support::Rig rig(testing_support::kOnScreen);
+    testing_support::Rig rig{{.onScreen = true}};
     const quirvanto::HowToPlayKey key;
     rig.program.start();
     QTest::keyClick(rig.widgetOf(rig.program.form1()), Qt::Key_F1);
@@ -52,7 +52,7 @@ TEST(HowToPlay, OpensWithF1OnTheMachineAndTheTitleWindowAndClosesWithEscape) {
 // roll running; the credits, the grid and every sound and its moment are the same.
 TEST(HowToPlay, ChangesNothingInTheGameBehindIt) {
     const auto play = [](bool withHelp) {
-        testing_support::Rig rig(testing_support::kOnScreen);
+        testing_support::Rig rig{{.onScreen = true}};
         const quirvanto::HowToPlayKey key;
         quirvanto::Form1& machine = rig.program.form1();
         rig.program.start();
