@@ -4,22 +4,17 @@
 // measures its peak memory against a bare window's; it ends by itself.
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
-#include <QPixmap>
 #include <QTimer>
 #include <functional>
 
 #include "app/after_first_frame.h"
+#include "app/game_application.h"
 #include "app/program.h"
 #include "app/real_services.h"
-#include "bonus/form2.h"
-#include "bonus/form3.h"
-#include "bonus/form4.h"
-#include "bonus/form5.h"
-#include "bonus/form7.h"
+#include "bonus/bonus_frame.h"
 #include "machine/form1.h"
+#include "machine/wheel_fields.h"
 #include "title/form6.h"
-#include "ui/qt/qt_picture.h"
 
 namespace {
 
@@ -29,30 +24,12 @@ constexpr int kBonusPlayedMs = 1500;
 constexpr int kSoundPlayedMs = 200;
 constexpr int kTitleShownMs = 1000;
 
-// The wheel's bonus fields and their windows.
-struct BonusGame {
-    int field;
-    ui::Window& (*window)(quirvanto::Program&);
-};
-const BonusGame kBonusGames[] = {
-    {0, [](quirvanto::Program& p) -> ui::Window& { return p.form2(); }},
-    {1, [](quirvanto::Program& p) -> ui::Window& { return p.form3(); }},
-    {2, [](quirvanto::Program& p) -> ui::Window& { return p.form4(); }},
-    {3, [](quirvanto::Program& p) -> ui::Window& { return p.form5(); }},
-    {10, [](quirvanto::Program& p) -> ui::Window& { return p.form7(); }},
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quirvanto"));
-    QApplication::setQuitOnLastWindowClosed(false);
     quirvanto::RealServices real(QCoreApplication::applicationDirPath().toStdString());
-    const ui::Picture icon = real.pictures().design(ui::DesignPicture::ProgramIcon);
-    if (const auto* drawn = dynamic_cast<const ui::qt::QtPicture*>(icon.get())) {
-        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(drawn->image())));
-    }
+    quirvanto::presentAsTheGame(real.pictures());
     quirvanto::Program program(real.services());
     const quirvanto::AfterFirstFrame soundAfterFirstFrame([&real] { real.sound().startLoading(); });
     program.start();
@@ -67,14 +44,14 @@ int main(int argc, char** argv) {
         machine.Label2_Click();
         machine.Label1_Click();
     });
-    for (const BonusGame& bonus : kBonusGames) {
-        then(kBonusPlayedMs, [&machine, bonus] {
+    for (const quirvanto::BonusGame game : quirvanto::kBonusGames) {
+        then(kBonusPlayedMs, [&machine, game] {
             machine.Win1.setCaption("10");
-            machine.Game[bonus.field].setForeColour(ui::kWhite);
+            machine.Game[quirvanto::fieldOf(game)].setForeColour(ui::kWhite);
             machine.Label4_Click();
         });
         then(kBonusPlayedMs,
-             [&program, bonus] { bonus.window(program).keyPress(ui::key::kEscape); });
+             [&program, game] { program.bonusWindow(game).keyPress(ui::key::kEscape); });
     }
     const QStringList sounds = QDir(QCoreApplication::applicationDirPath() + "/Snd")
                                    .entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name);

@@ -8,8 +8,18 @@
 
 namespace quirvanto {
 
+namespace {
+
+constexpr char kGameName[] = "Quirvanto";
+
+}  // namespace
+
+SoundServerListing soundServerListing() {
+    return {kGameName, QUIRVANTO_ID};
+}
+
 void presentAsTheGame(ui::PictureSource& pictures) {
-    QApplication::setApplicationName(QStringLiteral("Quirvanto"));
+    QApplication::setApplicationName(QString::fromUtf8(kGameName));
     QApplication::setApplicationVersion(QStringLiteral(QUIRVANTO_VERSION));
     // The window, its app id / WM_CLASS and the menu entry belong together.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUIRVANTO_ID));

@@ -1,15 +1,12 @@
 #include "app/real_services.h"
 
-#include <QGuiApplication>
-
 #include "app/data_folders.h"
+#include "app/game_application.h"
 
 namespace quirvanto {
 
 RealServices::RealServices(const std::string& programFolder)
-    : sound_(dataFolderHolding(programFolder, "Snd"),
-             {QGuiApplication::applicationName().toStdString(),
-              QGuiApplication::desktopFileName().toStdString()}),
+    : sound_(dataFolderHolding(programFolder, "Snd"), soundServerListing()),
       pictures_(dataFolderHolding(programFolder, "Img")),
       services_{scheduler_, messages_, sound_, pictures_,  random_,
                 clock_,     measure_,  hosts_, terminator_} {}

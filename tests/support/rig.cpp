@@ -73,24 +73,6 @@ void ScriptedRandom::pushRoll(const std::array<int, 9>& grid, int letters, int t
     }
 }
 
-ui::Twips FixedMeasure::width(std::string_view text, double points) {
-    return static_cast<ui::Twips>(text.size() * 12 * points);
-}
-
-namespace {
-class NullHost final : public ui::WindowHost {
-public:
-    void controlsCreated() override {}
-    void shown() override {}
-    void destroyed() override {}
-    void focusRequested() override {}
-};
-}  // namespace
-
-std::unique_ptr<ui::WindowHost> NullHosts::create(ui::Window&) {
-    return std::make_unique<NullHost>();
-}
-
 namespace {
 // Wraps a slot of the virtual clock: a start below the fastest rate, or two ticks closer than it,
 // is a fault.
@@ -145,7 +127,7 @@ struct Rig::Screen {
 Rig::Rig(const Options& options)
     : random(options.seed),
       screen_(options.onScreen ? std::make_unique<Screen>() : nullptr),
-      measure(screen_ ? static_cast<ui::TextMeasure&>(screen_->measure) : fixedMeasure_),
+      measure(screen_ ? static_cast<ui::TextMeasure&>(screen_->measure) : plainMeasure_),
       services{scheduler,
                messages,
                options.sound != nullptr ? *options.sound : sound,
@@ -155,7 +137,7 @@ Rig::Rig(const Options& options)
                random,
                clock,
                measure,
-               screen_ ? static_cast<ui::HostFactory&>(screen_->hosts) : nullHosts_,
+               screen_ ? static_cast<ui::HostFactory&>(screen_->hosts) : noHosts_,
                terminator},
       program(services) {}
 

@@ -11,6 +11,7 @@
 
 #include "app/program.h"
 #include "machine/roll.h"
+#include "odds/headless_services.h"
 #include "ui/services.h"
 #include "ui/uniform_random.h"
 #include "ui/virtual_scheduler.h"
@@ -100,17 +101,6 @@ public:
     [[nodiscard]] double secondsSinceMidnight() override { return 43200.0; }
 };
 
-// 120 twips a character per 10 points: a plain stand-in for the font's metrics.
-class FixedMeasure final : public ui::TextMeasure {
-public:
-    [[nodiscard]] ui::Twips width(std::string_view text, double points) override;
-};
-
-class NullHosts final : public ui::HostFactory {
-public:
-    [[nodiscard]] std::unique_ptr<ui::WindowHost> create(ui::Window& window) override;
-};
-
 class CountingTerminator final : public ui::Terminator {
 public:
     void quit() override { ++quits; }
@@ -158,8 +148,8 @@ struct Rig {
 private:
     struct Screen;
     std::unique_ptr<Screen> screen_;
-    FixedMeasure fixedMeasure_;
-    NullHosts nullHosts_;
+    odds::PlainMeasure plainMeasure_;
+    odds::ShowNothing noHosts_;
 
 public:
     ui::TextMeasure& measure;
