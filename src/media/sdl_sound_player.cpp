@@ -77,17 +77,17 @@ std::optional<std::vector<std::int16_t>> decode(const SdlLibrary& sdl, const std
     if (!weight || *weight > static_cast<double>(room)) {
         return std::nullopt;
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec fileFormat{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (sdl.loadWavRw(sdl.rwFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1, &spec,
-                      &samples, &length) == nullptr) {
+    if (sdl.loadWavRw(sdl.rwFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1,
+                      &fileFormat, &samples, &length) == nullptr) {
         return std::nullopt;
     }
     std::optional<std::vector<std::int16_t>> sound;
     SDL_AudioCVT conversion{};
-    const int needed = sdl.buildAudioCvt(&conversion, spec.format, spec.channels, spec.freq,
-                                         kSampleFormat, kChannels, kSampleRate);
+    const int needed = sdl.buildAudioCvt(&conversion, fileFormat.format, fileFormat.channels,
+                                         fileFormat.freq, kSampleFormat, kChannels, kSampleRate);
     if (needed == 0) {
         sound.emplace(length / sizeof(std::int16_t));
         std::memcpy(sound->data(), samples, sound->size() * sizeof(std::int16_t));
