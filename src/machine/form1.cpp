@@ -1,6 +1,6 @@
 #include "machine/form1.h"
 
-#include <string>
+#include <string_view>
 
 #include "app/program.h"
 #include "title/form6.h"
@@ -28,7 +28,8 @@ void Form1::Form_Unload() {
 }
 
 void Form1::showTile(int tile, int value) {
-    const std::string name = std::to_string(value);
+    const char digit = static_cast<char>('0' + value);
+    const std::string_view name(&digit, 1);
     X[tile].setPicture(services().pictures.file(name));
     NN[tile].setCaption(name);
 }

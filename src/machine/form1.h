@@ -12,6 +12,11 @@
 
 namespace quirvanto {
 
+// The grid's nine tiles, each showing a value from 1 to 9 (its picture and its one-digit caption);
+// nine letters, one under each tile.
+inline constexpr int kTiles = 9;
+inline constexpr int kTileValues = 9;
+
 class Program;
 class BonusWindow;
 
@@ -24,9 +29,9 @@ public:
     explicit Form1(Program& program);
 
     // The grid: X shows the tiles, NN (inside the hidden Picture1) holds their values.
-    ui::ControlArray<ui::Image, 9> X;
+    ui::ControlArray<ui::Image, kTiles> X;
     ui::ControlArray<ui::Image, 4> XX;  // row arrows 1..3
-    ui::ControlArray<ui::Label, 9> NN;
+    ui::ControlArray<ui::Label, kTiles> NN;
     ui::Label Num;
     ui::Line Col1;
     ui::Line Col2;
@@ -34,7 +39,7 @@ public:
     ui::ListBox List1;
     ui::PictureBox Picture1;
 
-    ui::ControlArray<ui::Label, 9> Lett;
+    ui::ControlArray<ui::Label, kTiles> Lett;
     ui::ControlArray<ui::Label, 12> Game;
     ui::Label Scelta;
     ui::ControlArray<ui::Label, 5> Etic;

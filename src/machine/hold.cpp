@@ -8,7 +8,6 @@ namespace quirvanto {
 
 namespace {
 constexpr int kPassesPerColumn = 11;
-constexpr int kValueCount = 9;
 }  // namespace
 
 ui::Line& Form1::columnMarker(int column) {
@@ -38,9 +37,9 @@ void Form1::Label5_Click() {
         }
         for (int pass = 0; pass < kPassesPerColumn; ++pass) {
             PlaySnd(services(), "Hold2", ui::kSndAsync);
-            const int top = app().draw(kValueCount) + 1;
-            const int middle = app().draw(kValueCount) + 1;
-            const int bottom = app().draw(kValueCount) + 1;
+            const int top = app().draw(kTileValues) + 1;
+            const int middle = app().draw(kTileValues) + 1;
+            const int bottom = app().draw(kTileValues) + 1;
             showTile(column, top);
             showTile(column + 3, middle);
             showTile(column + 6, bottom);

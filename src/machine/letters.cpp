@@ -13,7 +13,6 @@ namespace quirvanto {
 namespace {
 constexpr ui::Amount kLettersBonusTimesBet = 3;
 constexpr std::int16_t kMostLettersHeldDraws = 10;
-constexpr int kTileCount = 9;
 
 bool sameLetter(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -54,7 +53,7 @@ void Form1::Zavri2_Timer() {
     app().randomize();
     ++DrawCount;
     if (DrawCount <= kMostLettersHeldDraws) {
-        const int drawn = app().draw(kTileCount);
+        const int drawn = app().draw(kTiles);
         Num.setCaption(std::to_string(drawn));
         if (drawn != 0) {
             ++StepCount;
@@ -75,7 +74,7 @@ void Form1::Zavri2_Timer() {
 void Form1::Zavri3_Timer() {
     app().randomize();
     darkenLetters();
-    Lett[app().draw(kTileCount)].setForeColour(ui::kWhite);
+    Lett[app().draw(kTiles)].setForeColour(ui::kWhite);
     PlaySnd(services(), "Letter", ui::kSndAsync);
 }
 

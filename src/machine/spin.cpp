@@ -12,8 +12,6 @@ namespace quirvanto {
 
 namespace {
 constexpr std::int16_t kLastRollStep = kRollTicks - 1;
-constexpr int kTileCount = 9;
-constexpr int kValueCount = 9;
 constexpr int kLetterCount = 10;
 }  // namespace
 
@@ -44,8 +42,8 @@ void Form1::Label1_Click() {
 
 void Form1::Roll_Timer() {
     app().randomize();
-    const int tile = app().draw(kTileCount);
-    const int value = app().draw(kValueCount) + 1;
+    const int tile = app().draw(kTiles);
+    const int value = app().draw(kTileValues) + 1;
     const int letters = app().draw(kLetterCount);
     showTile(tile, value);
     ++StepCount;
