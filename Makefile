@@ -18,7 +18,7 @@ check: build
 sanitize: deps
 	cmake --preset sanitize >/dev/null
 	cmake --build --preset sanitize -j $(JOBS)
-	ctest --preset sanitize -j1
+	ctest --preset sanitize -j $(JOBS)
 
 # The random player of the test suite for ten million events instead of a hundred thousand.
 soak: build

@@ -18,7 +18,7 @@ constexpr QSize kPicture{960, 440};
 constexpr int kMargin = 48;
 constexpr int kGap = 64;
 constexpr double kTitlePoints = 12;
-constexpr double kTextPoints = 8.25;
+constexpr double kLabelPoints = 8.25;
 // The machine's colours: its green board, the pale green of its captions, the wheel's reds.
 const QColor kBoard = ui::qt::toQColor(0x008000);
 const QColor kCaption = ui::qt::toQColor(0xC0FFC0);
@@ -26,7 +26,7 @@ const QColor kCurve = ui::qt::toQColor(0x00FFFF);
 const QColor kBar = ui::qt::toQColor(0x8080FF);
 constexpr int kSpinTicks = 5;
 
-QString percent(double share) {
+QString shareInPercent(double share) {
     return QString::number(100.0 * share, 'f', 1) + QStringLiteral(" %");
 }
 
@@ -37,7 +37,7 @@ void drawSessions(QPainter& painter, const odds::Figures& figures, const odds::R
                      QStringLiteral("Sessions from %1 credits at bet %2: still playing")
                          .arg(odds::sessionCredits(options.player.bet))
                          .arg(options.player.bet));
-    painter.setFont(ui::qt::gameFont(kTextPoints));
+    painter.setFont(ui::qt::gameFont(kLabelPoints));
     painter.drawRect(area);
     for (int tick = 0; tick <= kSpinTicks; ++tick) {
         const int x = area.left() + area.width() * tick / kSpinTicks;
@@ -50,7 +50,7 @@ void drawSessions(QPainter& painter, const odds::Figures& figures, const odds::R
     for (const double share : {0.0, 0.5, 1.0}) {
         const int y = area.bottom() - static_cast<int>(share * area.height());
         painter.drawText(QRect(area.left() - kMargin, y - 8, kMargin - 4, 16),
-                         Qt::AlignRight | Qt::AlignVCenter, percent(share));
+                         Qt::AlignRight | Qt::AlignVCenter, shareInPercent(share));
     }
     QPolygonF curve;
     const auto last = static_cast<double>(std::max<std::size_t>(1, figures.survival.size() - 1));
@@ -69,7 +69,7 @@ void drawReturn(QPainter& painter, const odds::Figures& figures, const QRect& ar
     painter.drawText(area.left(), area.top() - kMargin / 3,
                      QStringLiteral("Where the return of %1 per credit comes from")
                          .arg(figures.returnPerCredit, 0, 'f', 3));
-    painter.setFont(ui::qt::gameFont(kTextPoints));
+    painter.setFont(ui::qt::gameFont(kLabelPoints));
     const auto rows = static_cast<int>(figures.games.size());
     const int rowHeight = area.height() / std::max(1, rows);
     const int labels = area.width() * 2 / 5;
@@ -88,7 +88,7 @@ void drawReturn(QPainter& painter, const odds::Figures& figures, const QRect& ar
                          kBar);
         painter.drawText(
             QRect(line.left() + labels + bar + 4, line.top(), kMargin * 3 / 2, rowHeight),
-            Qt::AlignLeft | Qt::AlignVCenter, percent(game.shareOfReturn));
+            Qt::AlignLeft | Qt::AlignVCenter, shareInPercent(game.shareOfReturn));
     }
 }
 

@@ -9,7 +9,7 @@ namespace bonus_tests {
 namespace {
 
 // Ladder and Double Bet move their marker one row every 16 ms, the fastest timer rate.
-constexpr int kTick = 16;
+constexpr int kMarkerTick = 16;
 
 // The window, the stake, the credits before and the credits after a Stop at each row.
 using MarkerGame =
@@ -34,10 +34,10 @@ TEST_F(MarkerGamesTest, StopPaysTheRowBesideTheMarkerOnceAndTheWindowClosesTwoSe
             SCOPED_TRACE(std::string(stake) + " stopped at row " + std::to_string(row));
             open(*window, stake, before);
             window->Label4.click();
-            rig.advance(11 * kTick);
+            rig.advance(11 * kMarkerTick);
             ASSERT_EQ(shownMarkers(window->BB), Rows{}) << "the blank tick";
             window->keyDown(ui::key::kSpace);
-            rig.advance((row + 1) * kTick);
+            rig.advance((row + 1) * kMarkerTick);
             window->keyDown(ui::key::kSpace);
             window->keyDown(ui::key::kSpace);  // the repeat finds Stop hidden
 
