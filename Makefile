@@ -10,7 +10,7 @@ run: build
 	./build/bin/quirvanto
 
 check: build
-	ctest --preset default -j1
+	ctest --preset default -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize
 
 # Every unit, behaviour and widget test again under AddressSanitizer (leaks included) and
