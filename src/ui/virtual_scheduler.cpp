@@ -17,40 +17,27 @@ public:
         }
     }
     void start(int intervalMs) override {
-        if (owner_ == nullptr) {
-            return;
+        if (owner_ != nullptr) {
+            owner_->arm(this, intervalMs);
         }
-        if (!armed_) {
-            owner_->armed_.push_back(this);
-        }
-        armed_ = true;
-        due_ = owner_->now_ + intervalMs;
-        armedAt_ = ++owner_->armCounter_;
-        intervalMs_ = intervalMs;
     }
     void stop() override {
-        if (owner_ != nullptr && armed_) {
-            armed_ = false;
-            std::erase(owner_->armed_, this);
+        if (owner_ != nullptr) {
+            owner_->disarm(this);
         }
     }
     void fire() { onTick_(); }
     void detach() { owner_ = nullptr; }
 
-    // Earlier due first; at the same moment, the one armed first.
-    [[nodiscard]] bool before(const Slot& other) const {
-        return due_ < other.due_ || (due_ == other.due_ && armedAt_ < other.armedAt_);
-    }
-
-    bool armed_ = false;
-    std::int64_t due_ = 0;
-    std::uint64_t armedAt_ = 0;
-    int intervalMs_ = 0;
-
 private:
     VirtualScheduler* owner_;
     std::function<void()> onTick_;
 };
+
+// Earlier due first; at the same moment, the one armed first.
+bool VirtualScheduler::Armed::before(const Armed& other) const {
+    return due < other.due || (due == other.due && armedAt < other.armedAt);
+}
 
 VirtualScheduler::~VirtualScheduler() {
     for (Slot* slot : slots_) {
@@ -62,11 +49,23 @@ std::unique_ptr<TimerSlot> VirtualScheduler::createSlot(std::function<void()> on
     return std::make_unique<Slot>(*this, std::move(onTick));
 }
 
-VirtualScheduler::Slot* VirtualScheduler::nextDue(std::int64_t until) const {
-    Slot* best = nullptr;
-    for (Slot* slot : armed_) {
-        if (slot->due_ <= until && (best == nullptr || slot->before(*best))) {
-            best = slot;
+void VirtualScheduler::arm(Slot* slot, int intervalMs) {
+    disarm(slot);
+    armed_.push_back({.due = now_ + intervalMs,
+                      .armedAt = ++armCounter_,
+                      .intervalMs = intervalMs,
+                      .slot = slot});
+}
+
+void VirtualScheduler::disarm(Slot* slot) {
+    std::erase_if(armed_, [slot](const Armed& armed) { return armed.slot == slot; });
+}
+
+VirtualScheduler::Armed* VirtualScheduler::nextDue(std::int64_t until) {
+    Armed* best = nullptr;
+    for (Armed& armed : armed_) {
+        if (armed.due <= until && (best == nullptr || armed.before(*best))) {
+            best = &armed;
         }
     }
     return best;
@@ -74,10 +73,10 @@ VirtualScheduler::Slot* VirtualScheduler::nextDue(std::int64_t until) const {
 
 void VirtualScheduler::advance(std::int64_t ms) {
     const std::int64_t until = now_ + ms;
-    while (Slot* slot = nextDue(until)) {
-        now_ = std::max(now_, slot->due_);
-        slot->due_ += slot->intervalMs_;
-        slot->fire();  // may re-arm, stop or destroy any slot, this one included
+    while (Armed* next = nextDue(until)) {
+        now_ = std::max(now_, next->due);
+        next->due += next->intervalMs;
+        next->slot->fire();  // may re-arm, stop or destroy any slot, this one included
     }
     now_ = std::max(now_, until);
 }

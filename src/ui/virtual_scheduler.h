@@ -29,14 +29,25 @@ private:
     class Slot;
     friend class Slot;
 
-    [[nodiscard]] Slot* nextDue(std::int64_t until) const;
+    // A running timer: when it fires next, the order it was armed in, and its interval.
+    struct Armed {
+        std::int64_t due;
+        std::uint64_t armedAt;
+        int intervalMs;
+        Slot* slot;
+        [[nodiscard]] bool before(const Armed& other) const;
+    };
+
+    void arm(Slot* slot, int intervalMs);
+    void disarm(Slot* slot);
+    [[nodiscard]] Armed* nextDue(std::int64_t until);
 
     std::int64_t now_ = 0;
     std::uint64_t armCounter_ = 0;
-    // Every slot that exists, and those of them armed: only these are looked at for the next
-    // tick, so a program of many timers of which a few run keeps its time cheap.
+    // Every slot that exists, and the running ones side by side: only these are looked at for
+    // the next tick, so a program of many timers of which a few run keeps its time cheap.
     std::vector<Slot*> slots_;
-    std::vector<Slot*> armed_;
+    std::vector<Armed> armed_;
 };
 
 }  // namespace ui
