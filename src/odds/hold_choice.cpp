@@ -1,6 +1,7 @@
 #include "odds/hold_choice.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace odds {
 
@@ -40,23 +41,23 @@ private:
         return static_cast<std::size_t>(held * kRowPatterns + row);
     }
     static double expectation(int held, const std::array<int, kColumns>& values) {
+        // A held column keeps its value; any other takes each of the nine alike.
+        const auto drawn = [&](int column) {
+            const int value = values[static_cast<std::size_t>(column)];
+            return (held >> column & 1) != 0 ? std::pair{value, value + 1} : std::pair{0, kValues};
+        };
+        const auto [firstA, endA] = drawn(0);
+        const auto [firstB, endB] = drawn(1);
+        const auto [firstC, endC] = drawn(2);
         double sum = 0;
-        int outcomes = 0;
-        for (int drawn = 0; drawn < kRowPatterns; ++drawn) {
-            const std::array<int, kColumns> redrawn{drawn / (kValues * kValues),
-                                                    drawn / kValues % kValues, drawn % kValues};
-            bool possible = true;
-            for (int c = 0; c < kColumns; ++c) {
-                const bool kept = (held >> c & 1) != 0;
-                possible = possible && (!kept || redrawn[static_cast<std::size_t>(c)] ==
-                                                     values[static_cast<std::size_t>(c)]);
-            }
-            if (possible) {
-                sum += rowPayBets(redrawn[0], redrawn[1], redrawn[2]);
-                ++outcomes;
+        for (int a = firstA; a < endA; ++a) {
+            for (int b = firstB; b < endB; ++b) {
+                for (int c = firstC; c < endC; ++c) {
+                    sum += rowPayBets(a, b, c);
+                }
             }
         }
-        return sum / outcomes;
+        return sum / ((endA - firstA) * (endB - firstB) * (endC - firstC));
     }
 
     std::array<double, static_cast<std::size_t>((kAllColumnsHeld + 1) * kRowPatterns)> table_{};
