@@ -84,7 +84,13 @@ void Label::setCaption(std::string_view caption) {
     if (!exists() || caption_ == caption) {
         return;
     }
-    caption_ = caption;
+    if (caption.size() == caption_.size()) {
+        // A tile's digit changes on every roll tick: a caption of the same length, which cannot
+        // be a view into this one, is copied in place.
+        std::ranges::copy(caption, caption_.begin());
+    } else {
+        caption_ = caption;
+    }
     fitToCaption();
     changed();
 }
