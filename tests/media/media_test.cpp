@@ -22,7 +22,6 @@
 #include "bonus/form4.h"
 #include "bonus/form5.h"
 #include "bonus/form7.h"
-#include "machine/form1.h"
 #include "media/picture_files.h"
 #include "media/sdl_sound_player.h"
 #include "media/wav_format.h"
@@ -133,27 +132,6 @@ TEST(Pictures, OnlyADecodableFileGivesAPictureAndNoneHoldsMoreThanATile) {
     EXPECT_EQ(shown->image().size(), QSize(64, 48));
     EXPECT_EQ(shown->image().deviceIndependentSize(), QSizeF(32, 24));
     EXPECT_EQ(shown->image().pixelColor(10, 10), QColor(Qt::darkCyan));
-}
-
-TEST(Pictures, ATileWhosePictureIsMissingKeepsItsPictureButTakesTheValue) {
-    testing_support::Rig rig;
-    rig.pictures.missing = {"7"};
-    rig.program.start();
-    auto& machine = rig.program.form1();
-    machine.Label2_Click();
-    machine.Label1_Click();
-
-    const std::pair<int, const char*> ticks[] = {{3, "Img/3"}, {7, "Img/3"}, {9, "Img/9"}};
-    for (const auto& [drawn, picture] : ticks) {
-        SCOPED_TRACE(drawn);
-        // A roll tick that draws the value for tile 4, and no letter.
-        rig.random.pushDraw(4, 9);
-        rig.random.pushDraw(drawn - 1, 9);
-        rig.random.pushDraw(0, 10);
-        rig.advance(16);
-        EXPECT_EQ(testing_support::tagOf(machine.X[4].picture()), picture);
-        EXPECT_EQ(machine.NN[4].caption(), std::to_string(drawn));
-    }
 }
 
 // Every sound made at build time starts and ends without a click and never clips; None, which

@@ -104,15 +104,6 @@ std::vector<Phase> everyPhase() {
     return phases;
 }
 
-quirvanto::BonusWindow* openBonus(Machine& x) {
-    for (quirvanto::BonusWindow* bonus : x.rig.program.bonusWindows()) {
-        if (bonus->loaded()) {
-            return bonus;
-        }
-    }
-    return nullptr;
-}
-
 // Something other than a close box is on show to press, within the longest phase.
 bool somethingToPressComes(Machine& x) {
     for (int waited = 0; waited <= kLongestPhaseMs; waited += 100) {
@@ -141,7 +132,7 @@ TEST(EveryClose, InEveryPhaseBringsTheRightWindowBackAndPaysNothing) {
                 Machine x;
                 phase.reach(x);
                 auto& title = x.rig.program.form6();
-                quirvanto::BonusWindow* bonus = openBonus(x);
+                quirvanto::BonusWindow* bonus = x.rig.openBonus();
                 ui::Window& target = toMachine          ? static_cast<ui::Window&>(x.m)
                                      : bonus != nullptr ? static_cast<ui::Window&>(*bonus)
                                                         : static_cast<ui::Window&>(title);
@@ -170,7 +161,7 @@ TEST(EveryClose, InEveryPhaseBringsTheRightWindowBackAndPaysNothing) {
                     // ESC means nothing to the machine, and its close box is refused while a
                     // bonus game is open: the phase goes on.
                     EXPECT_TRUE(x.m.isShown());
-                    EXPECT_EQ(openBonus(x), bonus);
+                    EXPECT_EQ(x.rig.openBonus(), bonus);
                     EXPECT_EQ(x.m.Credits.caption(), credits);
                     if (bonus == nullptr) {
                         EXPECT_TRUE(somethingToPressComes(x));

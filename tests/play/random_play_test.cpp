@@ -34,16 +34,6 @@ std::int64_t fromEnvironment(const char* name, std::int64_t fallback) {
     return text != nullptr ? std::strtoll(text, nullptr, 10) : fallback;
 }
 
-// The first broken rule of a run; later ones follow from it.
-struct Faults {
-    std::string first;
-    void report(const std::string& fault) {
-        if (first.empty()) {
-            first = fault;
-        }
-    }
-};
-
 // What the player is doing, as far as the money rules need to know.
 enum class Doing { Waiting, Spinning, Leaving, Other };
 
@@ -53,27 +43,27 @@ public:
 
     // Plays `events` events; answers the first broken rule, with the seed and the last events.
     std::string play(std::int64_t events) {
-        for (played_ = 0; played_ < events && faults_.first.empty(); ++played_) {
+        for (played_ = 0; played_ < events && fault_.empty(); ++played_) {
             if (!session_ || session_->program.ended()) {
                 startSession();
             }
             step();
             check();
             if (!session_->scheduler.faults.empty()) {
-                faults_.report(session_->scheduler.faults.front());
+                report(session_->scheduler.faults.front());
             }
         }
-        if (faults_.first.empty()) {
+        if (fault_.empty()) {
             return {};
         }
-        std::ostringstream report;
-        report << "seed " << seed_ << ", event " << played_ << ": " << faults_.first
-               << "\nthe last events (QUIRVANTO_PLAY_SEED=" << seed_
-               << " QUIRVANTO_PLAY_EVENTS=" << played_ << " replays them):\n";
+        std::ostringstream text;
+        text << "seed " << seed_ << ", event " << played_ << ": " << fault_
+             << "\nthe last events (QUIRVANTO_PLAY_SEED=" << seed_
+             << " QUIRVANTO_PLAY_EVENTS=" << played_ << " replays them):\n";
         for (const auto& event : lastEvents_) {
-            report << "  " << event << '\n';
+            text << "  " << event << '\n';
         }
-        return report.str();
+        return text.str();
     }
 
     [[nodiscard]] std::int64_t sessions() const { return sessions_; }
@@ -197,6 +187,12 @@ private:
         session_->advance(span);
     }
 
+    void report(const std::string& fault) {
+        if (fault_.empty()) {
+            fault_ = fault;
+        }
+    }
+
     void log(std::string event) {
         if (lastEvents_.size() == kLastEventsShown) {
             lastEvents_.pop_front();
@@ -216,7 +212,7 @@ private:
         auto& m = machine();
         const auto credits = ui::amountOf(m.Credits);
         if (!credits || *credits < 0) {
-            faults_.report("the credits read \"" + m.Credits.caption() + "\"");
+            report("the credits read \"" + m.Credits.caption() + "\"");
             return;
         }
         const auto bet = ui::amountOf(m.Bet).value_or(0);
@@ -227,53 +223,43 @@ private:
         // Lowering a bet that a spin has left above the credits keeps it above them until the
         // next spin's check; raising it never takes it there.
         if (bet > lastBet_ && bet > *credits) {
-            faults_.report("the bet of " + std::to_string(bet) + " is above the credits of " +
-                           std::to_string(*credits));
+            report("the bet of " + std::to_string(bet) + " is above the credits of " +
+                   std::to_string(*credits));
         }
         lastBet_ = bet;
     }
 
     void checkPayment(Amount change, Amount bet) {
         if (session_->program.ended()) {
-            faults_.report("the credits changed after the program ended");
+            report("the credits changed after the program ended");
         } else if (doing_ == Doing::Leaving) {
-            faults_.report("leaving changed the credits by " + std::to_string(change));
+            report("leaving changed the credits by " + std::to_string(change));
         } else if (change < 0) {
             if (doing_ != Doing::Spinning || change != -bet) {
-                faults_.report("the credits fell by " + std::to_string(-change) +
-                               " with a bet of " + std::to_string(bet));
+                report("the credits fell by " + std::to_string(-change) + " with a bet of " +
+                       std::to_string(bet));
             }
-        } else if (quirvanto::BonusWindow* bonus = openBonus()) {
+        } else if (quirvanto::BonusWindow* bonus = session_->openBonus()) {
             const Amount stake = ui::amountOf(bonus->Premio).value_or(0);
             if (paidBy_ == bonus || stake <= 0 || change % stake != 0) {
-                faults_.report(bonus->name() + " paid " + std::to_string(change) +
-                               " on a stake of " + std::to_string(stake) +
-                               (paidBy_ == bonus ? ", a second time" : ""));
+                report(bonus->name() + " paid " + std::to_string(change) + " on a stake of " +
+                       std::to_string(stake) + (paidBy_ == bonus ? ", a second time" : ""));
             }
             paidBy_ = bonus;
         } else if (change != 3 * bet) {
-            faults_.report("the credits rose by " + std::to_string(change) + " with a bet of " +
-                           std::to_string(bet) + " and no bonus game open");
+            report("the credits rose by " + std::to_string(change) + " with a bet of " +
+                   std::to_string(bet) + " and no bonus game open");
         }
-    }
-
-    [[nodiscard]] quirvanto::BonusWindow* openBonus() const {
-        for (quirvanto::BonusWindow* bonus : session_->program.bonusWindows()) {
-            if (bonus->loaded()) {
-                return bonus;
-            }
-        }
-        return nullptr;
     }
 
     void check() {
         auto& s = *session_;
         if (s.terminator.quits > 1) {
-            faults_.report("the program ended " + std::to_string(s.terminator.quits) + " times");
+            report("the program ended " + std::to_string(s.terminator.quits) + " times");
         }
         if (s.program.ended()) {
             if (s.terminator.quits != 1) {
-                faults_.report("the program ended without quitting its event loop");
+                report("the program ended without quitting its event loop");
             }
             return;
         }
@@ -282,8 +268,8 @@ private:
             // Back from the title: the machine starts with the coins inserted there.
             const Amount credits = ui::amountOf(machine().Credits).value_or(-1);
             if (credits != coins_) {
-                faults_.report("the machine came back with " + machine().Credits.caption() +
-                               " credits for " + std::to_string(coins_) + " in coins");
+                report("the machine came back with " + machine().Credits.caption() +
+                       " credits for " + std::to_string(coins_) + " in coins");
             }
             credits_ = credits;
         }
@@ -296,7 +282,7 @@ private:
         if (s.program.form6().loaded()) {
             coins_ = ui::amountOf(s.program.form6().AA[2]).value_or(0);
         }
-        if (openBonus() == nullptr) {
+        if (session_->openBonus() == nullptr) {
             if (paidBy_ != nullptr) {
                 ++bonusGames_;
             }
@@ -310,7 +296,7 @@ private:
     void checkSomethingToPress() {
         const std::vector<ui::Window*> shown = shownWindows();
         if (shown.empty()) {
-            faults_.report("no window is on show");
+            report("no window is on show");
         }
         for (ui::Window* window : shown) {
             if (window->takesInput() &&
@@ -319,14 +305,13 @@ private:
             }
         }
         if (session_->now() - lastUsable_ > kLongestWaitMs) {
-            faults_.report("nothing to press for " + std::to_string(session_->now() - lastUsable_) +
-                           " ms");
+            report("nothing to press for " + std::to_string(session_->now() - lastUsable_) + " ms");
         }
     }
 
     std::uint64_t seed_;
     std::mt19937_64 choices_;
-    Faults faults_;
+    std::string fault_;  // the first broken rule of a run; later ones follow from it
     std::unique_ptr<testing_support::Rig> session_;
     std::deque<std::string> lastEvents_;
     std::int64_t played_ = 0;

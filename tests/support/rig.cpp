@@ -1,9 +1,11 @@
 #include "support/rig.h"
 
+#include <gtest/gtest.h>
+
 #include <QImage>
-#include <QPainter>
 #include <algorithm>
 
+#include "bonus/bonus_frame.h"
 #include "ui/qt/qt_host_factory.h"
 #include "ui/qt/qt_picture.h"
 #include "ui/qt/qt_text_measure.h"
@@ -40,10 +42,6 @@ std::string tagOf(const ui::Picture& picture) {
 }
 
 ui::Picture FakePictures::file(std::string_view name) {
-    ++loads;
-    if (missing.count(std::string(name)) != 0) {
-        return nullptr;
-    }
     return std::make_shared<TaggedPicture>("Img/" + std::string(name));
 }
 
@@ -107,15 +105,10 @@ std::unique_ptr<ui::TimerSlot> PacedScheduler::createSlot(std::function<void()> 
     return std::make_unique<PacedSlot>(std::move(inner), faults);
 }
 
-ui::Picture DrawnPictures::design(ui::DesignPicture which) {
+ui::Picture DrawnPictures::design(ui::DesignPicture) {
     QImage image(32, 32, QImage::Format_ARGB32);
     image.fill(Qt::magenta);
-    const bool click = which == ui::DesignPicture::ClickPointer;
-    if (click || which == ui::DesignPicture::WindowPointer) {
-        image.fill(Qt::transparent);
-        QPainter(&image).fillRect(click ? 10 : 0, 2, 4, 28, click ? Qt::red : Qt::blue);
-    }
-    return std::make_shared<ui::qt::QtPicture>(image, QPoint(click ? 11 : 1, 2));
+    return std::make_shared<ui::qt::QtPicture>(image);
 }
 
 struct Rig::Screen {
@@ -142,6 +135,23 @@ Rig::Rig(const Options& options)
       program(services) {}
 
 Rig::~Rig() = default;
+
+bool Rig::runUntil(const std::function<bool()>& done, std::string_view what, std::int64_t limitMs) {
+    for (std::int64_t waited = 0; !done(); waited += ui::kFastestTimerMs) {
+        if (waited >= limitMs) {
+            ADD_FAILURE() << "no " << what << " within " << limitMs << " ms";
+            return false;
+        }
+        advance(ui::kFastestTimerMs);
+    }
+    return true;
+}
+
+quirvanto::BonusWindow* Rig::openBonus() {
+    const auto bonus = program.bonusWindows();
+    const auto open = std::ranges::find_if(bonus, [](auto* window) { return window->loaded(); });
+    return open != bonus.end() ? *open : nullptr;
+}
 
 QWidget* Rig::widgetOf(const ui::Window& window) const {
     return screen_ ? screen_->hosts.widgetOf(window) : nullptr;

@@ -5,7 +5,6 @@
 #include <deque>
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -63,17 +62,14 @@ class FakePictures final : public ui::PictureSource {
 public:
     [[nodiscard]] ui::Picture file(std::string_view name) override;
     [[nodiscard]] ui::Picture design(ui::DesignPicture which) override;
-    std::set<std::string> missing;  // names that fail to load
-    int loads = 0;
 };
 
-// Pictures the widgets can really draw: every design picture is a magenta square but the two
-// pointers. The click pointer is a red bar from x 10 to 13 pointing with (11, 2); the window
-// pointer a blue bar from x 0 to 3 pointing with (1, 2). Picture files are missing.
+// Pictures the widgets can really draw: every design picture, the pointers too, is a magenta
+// square. Picture files are missing.
 class DrawnPictures final : public ui::PictureSource {
 public:
     [[nodiscard]] ui::Picture file(std::string_view) override { return nullptr; }
-    [[nodiscard]] ui::Picture design(ui::DesignPicture which) override;
+    [[nodiscard]] ui::Picture design(ui::DesignPicture) override;
 };
 
 // Answers the values a test gives, then a seeded sequence; ignores reseeds but counts them.
@@ -134,6 +130,12 @@ struct Rig {
     ~Rig();
     void advance(std::int64_t ms) { scheduler.advance(ms); }
     [[nodiscard]] std::int64_t now() const { return scheduler.now(); }
+    // Lets time pass, a timer tick at a time, until `done`; past `limitMs` the test fails, naming
+    // what it waited for, and this answers false.
+    bool runUntil(const std::function<bool()>& done, std::string_view what,
+                  std::int64_t limitMs = 60000);
+    // The bonus window that is loaded, if any.
+    [[nodiscard]] quirvanto::BonusWindow* openBonus();
     // The top-level widget of a window of an on-screen Rig once the window has been loaded.
     [[nodiscard]] QWidget* widgetOf(const ui::Window& window) const;
 

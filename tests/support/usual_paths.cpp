@@ -1,5 +1,7 @@
 #include "support/usual_paths.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 
 #include "bonus/bonus_frame.h"
@@ -58,11 +60,8 @@ public:
     }
     void press(int key) { press(m_, key); }
 
-    void waitUntil(const std::function<bool()>& done) {
-        for (std::int64_t waited = 0; !done() && waited < kLongestWaitMs;
-             waited += ui::kFastestTimerMs) {
-            rig_.advance(ui::kFastestTimerMs);
-        }
+    void waitUntil(const std::function<bool()>& done, std::string_view what) {
+        rig_.runUntil(done, what);
     }
 
     void raiseBet(int times) {
@@ -76,14 +75,15 @@ public:
     void spin(const Grid& grid, int letters) {
         rig_.random.pushRoll(grid, letters);
         press(ui::key::kEnter);
-        waitUntil([this] { return !m_.Roll.enabled() && !m_.Zavri.enabled(); });
+        waitUntil([this] { return !m_.Roll.enabled() && !m_.Zavri.enabled(); }, "end of the spin");
     }
 
     // Watches the wheel a while, then stops it with SPACE when its light is on `field`.
     void stopWheelOn(int field) {
-        waitUntil([this] { return m_.Label4.visible(); });
+        waitUntil([this] { return m_.Label4.visible(); }, "wheel");
         wait(kWatchMs);
-        waitUntil([this, field] { return m_.Game[field].foreColour() == ui::kWhite; });
+        waitUntil([this, field] { return m_.Game[field].foreColour() == ui::kWhite; },
+                  "light on the field");
         press(ui::key::kSpace);
     }
 
@@ -95,8 +95,11 @@ public:
 
     // Presses `key` on a bonus window every `everyMs` until the game closes its window.
     void playBonus(ui::Window& bonus, int key, std::int64_t everyMs) {
-        for (std::int64_t waited = 0; bonus.loaded() && waited < kLongestWaitMs;
-             waited += everyMs) {
+        for (std::int64_t waited = 0; bonus.loaded(); waited += everyMs) {
+            if (waited >= kLongestWaitMs) {
+                ADD_FAILURE() << bonus.name() << " did not end within " << kLongestWaitMs << " ms";
+                return;
+            }
             wait(everyMs);
             if (bonus.loaded()) {
                 press(bonus, key);
@@ -152,7 +155,7 @@ PathSounds nineLettersWithAFive() {
 PathSounds letterGames() {
     Player p;
     p.winAndStopOn(fieldOf(FieldStop::LettersHeld));
-    p.waitUntil([&p] { return !p.machine().Zavri2.enabled(); });
+    p.waitUntil([&p] { return !p.machine().Zavri2.enabled(); }, "end of Letters Held");
     p.wait(kWatchMs);
     p.winAndStopOn(fieldOf(FieldStop::SkillChance));
     p.wait(kWatchMs);

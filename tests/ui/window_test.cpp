@@ -93,14 +93,6 @@ TEST_F(Windows, NoInputMeansNoKeysNoClicksAndNoClose) {
     EXPECT_FALSE(window.loaded());
 }
 
-TEST_F(Windows, ALabelThatSizesToItsCaptionKeepsItsLeftEdge) {
-    window.load();
-    const ui::Twips oneDigit = window.Caption.width();
-    window.Caption.setCaption("1200");
-    EXPECT_EQ(window.Caption.left(), 120);
-    EXPECT_EQ(window.Caption.width(), 4 * oneDigit);
-}
-
 TEST_F(Windows, EndingTheProgramClosesEveryWindowAndRunsNoFurtherHandler) {
     window.show();
     int ticks = 0;

@@ -4,14 +4,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
-#include <QTimer>
 
 #include "screen.h"
 #include "ui/qt/qt_control_widgets.h"
 #include "ui/qt/qt_keys.h"
-#include "ui/qt/qt_message_boxes.h"
-#include "ui/qt/qt_pointers.h"
 
 namespace widget_tests {
 namespace {
@@ -75,46 +71,6 @@ TEST_F(WindowOnScreen, EveryKeyAndEveryAutoRepeatReachesTheWindowWhateverChildHa
     EXPECT_EQ(form.keysPressed, (std::vector<int>{32, 32, 32}));
 }
 
-// A fixed client size, the back colour and the icon, none where the layout has none even though
-// the program has one; the window's own pointer, and over a clickable label the shared one with
-// the label's tool tip.
-TEST_F(WindowOnScreen, ShowsItsFixedSizeBackIconAndPointers) {
-    EXPECT_EQ(window->minimumSize(), QSize(200, 150));
-    EXPECT_EQ(window->maximumSize(), QSize(200, 150));
-    EXPECT_FALSE(window->windowIcon().pixmap(32).isNull());
-    EXPECT_EQ(drawn(*window).pixelColor(180, 60), toQColor(TestWindow::kBack));
-    EXPECT_EQ(window->cursor().hotSpot(), QPoint(1, 2));
-
-    QWidget* spin = window->childAt(20, 20);
-    EXPECT_EQ(spin->cursor().hotSpot(), QPoint(11, 2));
-    EXPECT_EQ(spin->toolTip().toStdString(), "Spin the reels");
-    QWidget* cover = window->childAt(80, 20);
-    EXPECT_EQ(cover->cursor().hotSpot(), QPoint(1, 2));
-    EXPECT_TRUE(cover->toolTip().isEmpty());
-
-    QApplication::setWindowIcon(window->windowIcon());
-    TestWindow plain{rig.program, std::nullopt};
-    plain.show();
-    EXPECT_TRUE(rig.widgetOf(plain)->windowIcon().pixmap(32).isNull());
-    QApplication::setWindowIcon({});
-}
-
-// A pointer is drawn at the screen's pixel ratio and its hot spot, in device pixels, scales with
-// it: the fingertip stays where the click lands.
-TEST(Pointers, ScaleTheirHotSpotWithThePicture) {
-    testing_support::DrawnPictures pictures;
-    const ui::Picture click = pictures.design(ui::DesignPicture::ClickPointer);
-    for (const auto& [ratio, size, hotSpot] :
-         {std::tuple{1.0, 32, QPoint(11, 2)}, std::tuple{1.5, 48, QPoint(17, 3)},
-          std::tuple{2.0, 64, QPoint(22, 4)}}) {
-        SCOPED_TRACE(ratio);
-        const QCursor pointer = ui::qt::pointerOf(click, Qt::ArrowCursor, ratio);
-        EXPECT_EQ(pointer.pixmap().size(), QSize(size, size));
-        EXPECT_EQ(pointer.hotSpot(), hotSpot);
-    }
-    EXPECT_EQ(ui::qt::pointerOf(nullptr, Qt::ArrowCursor, 2.0).shape(), Qt::ArrowCursor);
-}
-
 TEST_F(WindowOnScreen, UnloadingFromItsOwnClickThenLoadingAgainGivesFreshControls) {
     form.unloadOnSpin = true;
     click({20, 20});
@@ -132,22 +88,6 @@ TEST_F(WindowOnScreen, UnloadingFromItsOwnClickThenLoadingAgainGivesFreshControl
               10);
     click({20, 20});
     EXPECT_EQ(form.spins, 2);
-}
-
-TEST_F(WindowOnScreen, TakingTheFocusActivatesItAndAMessageBoxStandsOverIt) {
-    second.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.widgetOf(second)));
-    form.takeFocus();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->icon(), QMessageBox::Information);
-        EXPECT_EQ(box->parentWidget(), window);
-        box->accept();
-    });
-    ui::qt::QtMessageBoxes().show("No bet!");
 }
 
 }  // namespace
