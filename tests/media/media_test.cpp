@@ -22,13 +22,13 @@
 #include "bonus/form4.h"
 #include "bonus/form5.h"
 #include "bonus/form7.h"
+#include "heard_shares.h"
 #include "media/picture_files.h"
 #include "media/sdl_sound_player.h"
 #include "media/wav_format.h"
-#include "support/heard_shares.h"
 #include "support/rig.h"
-#include "support/usual_paths.h"
 #include "ui/qt/qt_picture.h"
+#include "usual_paths.h"
 
 namespace {
 
@@ -180,7 +180,7 @@ TEST(Sounds, AreCleanInTheirPlaceOfLoudnessAndEachEndsBeforeItsNextStart) {
     std::vector<std::pair<Level, double>> loudness;
     for (const auto& sound : sounds) {
         SCOPED_TRACE(sound.name);
-        const auto read = testing_support::readSound(std::string("Snd/") + sound.name + ".wav");
+        const auto read = sound_bench::readSound(std::string("Snd/") + sound.name + ".wav");
         ASSERT_TRUE(read.has_value());
         const std::vector<std::int16_t>& samples = read->samples;
         ASSERT_FALSE(samples.empty());
@@ -215,10 +215,10 @@ TEST(Sounds, AreCleanInTheirPlaceOfLoudnessAndEachEndsBeforeItsNextStart) {
 // next sound cuts it off: a win is heard before the meter counts, the roll's sound until the
 // reels stop, both clunks of the stop before the first letter.
 TEST(Sounds, AreHeardInPlayBeforeTheNextSoundCutsThemOff) {
-    const auto shares = testing_support::heardShares(testing_support::playUsualPaths(), "Snd");
+    const auto shares = sound_bench::heardShares(sound_bench::playUsualPaths(), "Snd");
     EXPECT_EQ(shares.size(), 20u) << "every sound of the game is played on some path";
     for (const auto& share : shares) {
-        if (!testing_support::isBackgroundLoop(share.sound)) {
+        if (!sound_bench::isBackgroundLoop(share.sound)) {
             EXPECT_GE(share.least, 0.8) << share.sound;
         }
     }

@@ -1,7 +1,5 @@
 #include "support/rig.h"
 
-#include <gtest/gtest.h>
-
 #include <QImage>
 #include <algorithm>
 
@@ -135,17 +133,6 @@ Rig::Rig(const Options& options)
       program(services) {}
 
 Rig::~Rig() = default;
-
-bool Rig::runUntil(const std::function<bool()>& done, std::string_view what, std::int64_t limitMs) {
-    for (std::int64_t waited = 0; !done(); waited += ui::kFastestTimerMs) {
-        if (waited >= limitMs) {
-            ADD_FAILURE() << "no " << what << " within " << limitMs << " ms";
-            return false;
-        }
-        advance(ui::kFastestTimerMs);
-    }
-    return true;
-}
 
 quirvanto::BonusWindow* Rig::openBonus() {
     const auto bonus = program.bonusWindows();

@@ -130,10 +130,6 @@ struct Rig {
     ~Rig();
     void advance(std::int64_t ms) { scheduler.advance(ms); }
     [[nodiscard]] std::int64_t now() const { return scheduler.now(); }
-    // Lets time pass, a timer tick at a time, until `done`; past `limitMs` the test fails, naming
-    // what it waited for, and this answers false.
-    bool runUntil(const std::function<bool()>& done, std::string_view what,
-                  std::int64_t limitMs = 60000);
     // The bonus window that is loaded, if any.
     [[nodiscard]] quirvanto::BonusWindow* openBonus();
     // The top-level widget of a window of an on-screen Rig once the window has been loaded.

@@ -1,4 +1,4 @@
-#include "support/heard_shares.h"
+#include "heard_shares.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <iterator>
 #include <map>
 
-namespace testing_support {
+namespace sound_bench {
 
 namespace {
 
@@ -101,4 +101,4 @@ std::vector<HeardShare> heardShares(const std::vector<PathSounds>& paths,
     return result;
 }
 
-}  // namespace testing_support
+}  // namespace sound_bench

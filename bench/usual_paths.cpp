@@ -1,15 +1,14 @@
-#include "support/usual_paths.h"
-
-#include <gtest/gtest.h>
+#include "usual_paths.h"
 
 #include <functional>
+#include <stdexcept>
 
 #include "bonus/bonus_frame.h"
 #include "machine/form1.h"
 #include "machine/wheel_fields.h"
 #include "title/form6.h"
 
-namespace testing_support {
+namespace sound_bench {
 
 namespace {
 
@@ -60,8 +59,14 @@ public:
     }
     void press(int key) { press(m_, key); }
 
-    void waitUntil(const std::function<bool()>& done, std::string_view what) {
-        rig_.runUntil(done, what);
+    // Lets time pass until the game shows `what`; throws when it never does.
+    void waitUntil(const std::function<bool()>& done, const std::string& what) {
+        for (std::int64_t waited = 0; !done(); waited += ui::kFastestTimerMs) {
+            if (waited >= kLongestWaitMs) {
+                throw std::runtime_error("no " + what + " within a minute");
+            }
+            wait(ui::kFastestTimerMs);
+        }
     }
 
     void raiseBet(int times) {
@@ -97,8 +102,7 @@ public:
     void playBonus(ui::Window& bonus, int key, std::int64_t everyMs) {
         for (std::int64_t waited = 0; bonus.loaded(); waited += everyMs) {
             if (waited >= kLongestWaitMs) {
-                ADD_FAILURE() << bonus.name() << " did not end within " << kLongestWaitMs << " ms";
-                return;
+                throw std::runtime_error(bonus.name() + " did not end within a minute");
             }
             wait(everyMs);
             if (bonus.loaded()) {
@@ -113,7 +117,7 @@ public:
     }
 
 private:
-    Rig rig_;
+    testing_support::Rig rig_;
     quirvanto::Form1& m_;
     std::vector<std::int64_t> presses_;
 };
@@ -204,4 +208,4 @@ std::vector<PathSounds> playUsualPaths() {
     };
 }
 
-}  // namespace testing_support
+}  // namespace sound_bench

@@ -6,13 +6,13 @@
 
 #include "support/rig.h"
 
-namespace testing_support {
+namespace sound_bench {
 
 // The sounds of one path through the game, in the order and at the moments the game played them,
 // the moments the player pressed a key, and the moment the path came to rest.
 struct PathSounds {
     std::string path;
-    std::vector<PlayedSound> played;
+    std::vector<testing_support::PlayedSound> played;
     std::vector<std::int64_t> pressesMs;
     std::int64_t endMs = 0;
 };
@@ -22,4 +22,4 @@ struct PathSounds {
 // and the title's coins.
 [[nodiscard]] std::vector<PathSounds> playUsualPaths();
 
-}  // namespace testing_support
+}  // namespace sound_bench

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "media/wav_format.h"
-#include "support/usual_paths.h"
+#include "usual_paths.h"
 
-namespace testing_support {
+namespace sound_bench {
 
 // How much of a sound a player hears on the one channel, where the next sound cuts off the one
 // playing: the share of the sound's energy that comes before the cut, over its plays on the paths.
@@ -38,4 +38,4 @@ struct HeardShare {
 [[nodiscard]] std::vector<HeardShare> heardShares(const std::vector<PathSounds>& paths,
                                                   const std::string& soundFolder);
 
-}  // namespace testing_support
+}  // namespace sound_bench
