@@ -15,6 +15,7 @@
 #   E2E_AUDIO=1       also start the sound server (before e2e_setup)
 #   E2E_WM=1          also start a window manager, openbox (before e2e_setup)
 #   E2E_SCREEN        the screen's size and depth, 1024x768x24 unless set
+#   E2E_DEADLINE      seconds the whole test may take, 90 unless set (before sourcing this file)
 #   E2E_KEEP=1        keep the work folder (screenshots, logs) after the test
 #   E2E_WORK          the work folder; E2E_PROGRAM_PID the program's process
 
@@ -54,6 +55,7 @@ e2e_cleanup() {
     for pid in "${E2E_PIDS[@]}" $E2E_PROGRAM_PID $E2E_RECORD_PID; do
         wait "$pid" 2>/dev/null || true
     done
+    kill "$E2E_WATCHDOG_PID" 2>/dev/null || true
     if [ "${E2E_KEEP:-0}" = 1 ] || [ "$status" -ne 0 ]; then
         e2e_log "work folder kept: $E2E_WORK"
     else
@@ -63,6 +65,29 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 trap 'exit 130' INT TERM
+
+# Sends a signal to a process and everything it started, the deepest first.
+e2e_signal_tree() {
+    local child
+    for child in $(pgrep -P "$1"); do
+        [ "$child" = "$BASHPID" ] || e2e_signal_tree "$child" "$2"
+    done
+    kill "-$2" "$1" 2>/dev/null || true
+}
+
+# Past the test's deadline, names the step the test was at and ends everything it started, the
+# test included; what does not end within five seconds is killed.
+e2e_watchdog() {
+    local end=$((SECONDS + ${E2E_DEADLINE:-90}))
+    while [ "$SECONDS" -lt "$end" ]; do sleep 1 2>/dev/null; done
+    printf 'FAIL: no end within %s s; the test was at: %s\n' "${E2E_DEADLINE:-90}" \
+        "$(cat "$E2E_WORK/step" 2>/dev/null)" >&2
+    e2e_signal_tree $$ TERM
+    sleep 5
+    e2e_signal_tree $$ KILL
+}
+e2e_watchdog </dev/null >/dev/null &
+E2E_WATCHDOG_PID=$!
 
 # Polls a command until it succeeds or the seconds run out.
 e2e_wait_until() {
@@ -437,3 +462,7 @@ e2e_wayland_screenshot() {
     sleep 0.3
     grim "$1" 2>>"$E2E_WORK/grim.log"
 }
+
+# The step of the test that runs now, for the watchdog: each command of the test's own script
+# (the commands inside functions do not count).
+trap 'printf "%s\n" "$BASH_COMMAND" >"$E2E_WORK/step" 2>/dev/null || true' DEBUG

@@ -4,6 +4,7 @@
 # with the distribution's hardening, with no error from lintian (skipped, saying so, where
 # lintian is not installed).
 #   package_test.sh <path of the built program>
+E2E_DEADLINE=240
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 readonly ID=example.quirvanto.Quirvanto

@@ -5,6 +5,7 @@
 # twice a second, and stopped. The draws are the program's own, so it spins until it has seen a
 # hold offer and a win; bonus games it is sent to are left with ESC.
 #   screen_reader_test.sh <path of the built program>
+E2E_DEADLINE=240
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 e2e_setup

@@ -3,6 +3,7 @@
 # its end, a sound started 40 ms into another cuts that one off, and a sound that wakes the
 # device after a silence starts on time and is heard whole.
 #   sound_test.sh <path of the built program>
+E2E_DEADLINE=120
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 program_folder="$(cd "$(dirname "$1")" && pwd)"
