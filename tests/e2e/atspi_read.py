@@ -15,16 +15,18 @@
     atspi_read.py events SECONDS          listens that long, then prints how many events of
                                           each kind the program sent: kind <TAB> count
 
-Options: --app NAME (default Quirvanto), --timeout SECONDS to wait for the program, the window
-or the button to appear. Exit status 1 with a message on stderr when it is not found.
+It waits up to ten seconds for the program, the window or the button to appear; exit status 1
+with a message on stderr when it is not found.
 """
 
-import argparse
 import signal
 import sys
 import time
 
 import pyatspi
+
+APP = "Quirvanto"
+TIMEOUT = 10.0
 
 
 def showing(accessible):
@@ -77,7 +79,7 @@ def count_events(seconds):
     counts = {}
 
     def heard(event):
-        if event.host_application is not None and event.host_application.name == "Quirvanto":
+        if event.host_application is not None and event.host_application.name == APP:
             kind = event.type if isinstance(event.type, str) else str(event.type)
             counts[kind] = counts.get(kind, 0) + 1
 
@@ -97,8 +99,8 @@ def text_of(accessible):
     return " | ".join(parts)
 
 
-def find(timeout, lookup, what):
-    deadline = time.monotonic() + timeout
+def find(lookup, what):
+    deadline = time.monotonic() + TIMEOUT
     while True:
         try:
             found = lookup()
@@ -111,82 +113,57 @@ def find(timeout, lookup, what):
         time.sleep(0.2)
 
 
-def window_named(args):
+def window_named(caption):
     def lookup():
-        app = application(args.app)
-        if app is None:
-            return None
-        return next((w for w in shown_windows(app) if w.name == args.caption), None)
-    return find(args.timeout, lookup, f"window '{args.caption}'")
+        app = application(APP)
+        return None if app is None else next(
+            (w for w in shown_windows(app) if w.name == caption), None)
+    return find(lookup, f"window '{caption}'")
 
 
 def main():
     signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # a reader that stops early is no error
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--app", default="Quirvanto")
-    parser.add_argument("--timeout", type=float, default=10.0)
-    commands = parser.add_subparsers(dest="command", required=True)
-    commands.add_parser("windows")
-    texts = commands.add_parser("texts")
-    texts.add_argument("caption")
-    press = commands.add_parser("press")
-    press.add_argument("caption")
-    press.add_argument("name")
-    press.add_argument("--covered", action="store_true")
-    states = commands.add_parser("states")
-    states.add_argument("caption")
-    value = commands.add_parser("value")
-    value.add_argument("caption")
-    value.add_argument("label")
-    content = commands.add_parser("content")
-    content.add_argument("caption")
-    events = commands.add_parser("events")
-    events.add_argument("seconds", type=float)
-    args = parser.parse_args()
-
-    if args.command == "windows":
-        app = find(args.timeout, lambda: application(args.app), f"application '{args.app}'")
-        for window in shown_windows(app):
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    command, args = sys.argv[1], sys.argv[2:]
+    if command == "windows":
+        for window in shown_windows(find(lambda: application(APP), f"application '{APP}'")):
             print(f"{window.getRoleName()}\t{text_of(window)}")
-    elif args.command == "texts":
-        window = window_named(args)
-        for control in descendants(window):
+    elif command == "texts":
+        for control in descendants(window_named(args[0])):
             print(f"{control.getRoleName()}\t{control.name}\t{control.description}")
-    elif args.command == "content":
-        window = window_named(args)
-        for control in descendants(window):
+    elif command == "content":
+        for control in descendants(window_named(args[0])):
             try:
                 text = control.queryText()
             except NotImplementedError:
                 continue
             print(text.getText(0, text.characterCount))
-    elif args.command == "states":
-        window = window_named(args)
-        for control in descendants(window, everything=True):
+    elif command == "states":
+        for control in descendants(window_named(args[0]), everything=True):
             print(f"{control.getRoleName()}\t{control.name}\t{control.description}"
                   f"\t{states_of(control)}")
-    elif args.command == "value":
-        window = window_named(args)
-        def labelled():
-            return next((c.name for c in descendants(window)
-                         if args.label in labelled_by(c)), None)
-        print(find(args.timeout, labelled, f"a value labelled '{args.label}'"))
-    elif args.command == "events":
-        for kind, count in sorted(count_events(args.seconds).items()):
+    elif command == "value":
+        window = window_named(args[0])
+        print(find(lambda: next((c.name for c in descendants(window)
+                                 if args[1] in labelled_by(c)), None),
+                   f"a value labelled '{args[1]}'"))
+    elif command == "events":
+        for kind, count in sorted(count_events(float(args[0])).items()):
             print(f"{kind}\t{count}")
-    elif args.command == "press":
-        window = window_named(args)
-
-        def button():
-            return next((c for c in descendants(window, everything=args.covered)
-                         if c.getRole() in BUTTONS and c.name == args.name), None)
-        target = find(args.timeout, button, f"button '{args.name}'")
+    elif command == "press":
+        window, name = window_named(args[0]), args[1]
+        target = find(lambda: next((c for c in descendants(window, everything="--covered" in args)
+                                    if c.getRole() in BUTTONS and c.name == name), None),
+                      f"button '{name}'")
         actions = target.queryAction()
         for index in range(actions.nActions):
             if actions.getName(index) in ("press", "Press", "click"):
                 actions.doAction(index)
                 return
-        sys.exit(f"atspi_read: button '{args.name}' has no press action")
+        sys.exit(f"atspi_read: button '{name}' has no press action")
+    else:
+        sys.exit(__doc__)
 
 
 if __name__ == "__main__":

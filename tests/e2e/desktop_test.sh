@@ -1,6 +1,13 @@
 #!/usr/bin/env bash
-# The game played from the keyboard alone, first on a bare X server, then under a window manager
-# (openbox). A bonus game opens in front of the machine with the keyboard; under the window
+# The game played from the keyboard and the mouse, first on a bare X server, then under a window
+# manager (openbox).
+# First the real program's machine window: its caption and client size, a screenshot that shows
+# the layout in its colours, the texts a screen reader reads, keys and a click that reach it, "No
+# bet!" read as an alert, the bet's sounds reaching the speakers, a spin that takes the bet from
+# the credits shown; How to play opens with F1 beside the game, is read with its keys, rules and
+# odds, leaves the machine its keys, closes with ESC, opens again from the title window and
+# closes by its close box, and at twice the scale it still fits the screen.
+# Then the rounds: a bonus game opens in front of the machine with the keyboard; under the window
 # manager it is transient for the machine and stays in front when the player clicks or raises
 # the machine. ESC closes the game and the next key reaches the machine without a click; closing
 # the machine brings the title window with the keyboard, which takes a coin from Shift+5; 1 brings
@@ -17,6 +24,7 @@ readonly BONUS_NOW="$(dirname "$1")/bonus_now"
 readonly MACHINE="Quirvanto"
 readonly TITLE="Quirvanto - Quirvanto Team 2026 - www.quirvanto.example"
 readonly DOUBLE_ZAVRI="Double Zavri (ESC key to exit)"
+readonly HELP="How to play - Quirvanto"
 
 hex() { printf '0x%x' "$1"; }
 # Whether window $1 lies above window $2, as the window manager stacks them or, with none, as
@@ -48,6 +56,94 @@ gone() { [ -z "$(e2e_find_window "$1")" ]; }
 message_box() { e2e_windows_named "$MACHINE" | grep -vx "$1" | head -n1; }
 
 # One round on a bare X server or under openbox.
+# The layout in its colours: many colours, and these in their places. A slow machine may still
+# be drawing the first frame, so a few screenshots are allowed.
+layout_shown() {
+    local shot="$E2E_WORK/machine.png" colours x y want what got
+    e2e_screenshot "$1" "$shot"
+    colours="$(e2e_colour_count "$shot")"
+    problem="the window shows only $colours colours: not the layout"
+    [ "$colours" -ge 20 ] || return 1
+    while read -r x y want what; do
+        got="$(e2e_pixel "$shot" "$x" "$y" | tr ' ' ,)"
+        [ "$got" = "$want" ] || { problem="$what at ($x, $y) is ($got), not ($want)"; return 1; }
+    done <<<"9 25 255,128,0 the letter tile Q
+338 82 255,0,0 the Ladder field
+170 226 0,128,0 the drawn number's panel
+248 40 0,0,0 the window's background between V and A"
+}
+help_reads() { e2e_atspi content "$HELP" | grep -F "$1" >/dev/null; }
+
+first_look() {
+    local machine title help ones width height first last
+    e2e_start_program "$1"
+    machine="$(e2e_wait_window "$MACHINE")"
+    read -r width height <<<"$(e2e_client_size "$machine")"
+    [ "$width x $height" = "448 x 418" ] || e2e_fail "client area is $width x $height, not 448 x 418"
+    e2e_wait_until 10 layout_shown "$machine" || e2e_fail "$problem"
+    reads "$MACHINE" $'push button\tSpin\tClich here or press ENTER key' ||
+        e2e_fail "Spin is not read as a button with its tool tip"
+    reads "$MACHINE" $'label\tCredits\t' || e2e_fail "the Credits caption is not read"
+
+    # A raises the bet from 0 to 1 (one more label reads "1"); a click on "-" lowers it again.
+    ones="$(times_read "$MACHINE" $'label\t1\t')"
+    more_ones() { [ "$(times_read "$MACHINE" $'label\t1\t')" -gt "$ones" ]; }
+    as_many_ones() { [ "$(times_read "$MACHINE" $'label\t1\t')" -eq "$ones" ]; }
+    e2e_key "$machine" a
+    e2e_wait_until 5 more_ones || e2e_fail "the A key did not raise the bet"
+    e2e_click "$machine" 428 348
+    e2e_wait_until 5 as_many_ones || e2e_fail "a click on - did not lower the bet"
+
+    # ENTER with no bet: a message box that reads as an alert; ENTER closes it.
+    no_bet_alert() { e2e_atspi windows | grep -xF $'alert\tQuirvanto | No bet!' >/dev/null; }
+    e2e_key "$machine" Return
+    e2e_wait_until 5 no_bet_alert || e2e_fail "no alert \"No bet!\" after ENTER with no bet"
+    e2e_press Return
+    e2e_wait_until 5 eval '! no_bet_alert' || e2e_fail "ENTER did not close the message box"
+
+    # The machine is silent while it waits; every sound of these key presses is the bet's.
+    read -r first last _ <<<"$(e2e_bet_sound_span "$machine")"
+    [ "$first" != none ] || e2e_fail "nothing was heard while A and Z changed the bet"
+    e2e_log "bet sounds heard from ${first} ms to ${last} ms"
+
+    # How to play beside the game, which goes on taking its keys.
+    e2e_key "$machine" F1
+    help="$(e2e_wait_window "$HELP")"
+    for line in "ENTER" "Any 2: Bet x1" "Double Zavri" "credits for every credit bet" \
+        "still playing after 1000 spins"; do
+        e2e_wait_until 10 help_reads "$line" || e2e_fail "a screen reader does not read '$line' in How to play"
+    done
+    ones="$(times_read "$MACHINE" $'label\t1\t')"
+    e2e_key "$machine" a
+    e2e_wait_until 5 more_ones || e2e_fail "the machine took no A while How to play was open"
+    [ -n "$(e2e_find_window "$HELP")" ] || e2e_fail "How to play closed when the machine took a key"
+    e2e_key "$help" Escape
+    e2e_wait_until 5 gone "$HELP" || e2e_fail "ESC did not close How to play"
+    # With the bet of 1, ENTER: the credits fall as the roll starts.
+    e2e_key "$machine" Return
+    spun() { reads "$MACHINE" $'label\t9\t' && ! reads "$MACHINE" $'label\t10\t'; }
+    e2e_wait_until 3 spun || e2e_fail "ENTER did not take the bet of 1 from the 10 credits"
+
+    e2e_close_window "$machine" || e2e_fail "could not ask the machine window to close"
+    title="$(e2e_wait_window "$TITLE")"
+    e2e_key "$title" F1
+    help="$(e2e_wait_window "$HELP")"
+    e2e_close_window "$help" || e2e_fail "could not ask How to play to close"
+    e2e_wait_until 5 gone "$HELP" || e2e_fail "the close box did not close How to play"
+    e2e_program_running || e2e_fail "closing How to play ended the program"
+    e2e_stop_program
+
+    # Twice the scale on this screen: How to play fits it.
+    QT_SCALE_FACTOR=2 e2e_start_program "$1"
+    machine="$(e2e_wait_window "$MACHINE")"
+    e2e_key "$machine" F1
+    help="$(e2e_wait_window "$HELP")"
+    read -r width height <<<"$(e2e_client_size "$help")"
+    [ "$width" -le 1024 ] && [ "$height" -le 768 ] ||
+        e2e_fail "How to play is ${width}x$height at scale 2 on a 1024x768 screen"
+    e2e_stop_program
+}
+
 play_round() {
     local desktop="$1" where machine bonus title ones
     where="on $desktop"
@@ -148,7 +244,9 @@ play_round() {
     [ "$status" = 0 ] || e2e_fail "the program ended with status $status"
 }
 
+E2E_AUDIO=1
 e2e_setup
+first_look "$1"
 play_round "a bare X server"
 e2e_start_window_manager
 play_round openbox
