@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QString>
 #include <cstdint>
-#include <string>
+#include <utility>
 
 namespace media_tests {
 
@@ -15,22 +15,10 @@ namespace media_tests {
 // memory: a FIFO that no one writes to, a link to /dev/zero, a folder, and a 1 GB file (sparse,
 // so it costs no disk).
 enum class NonFile { Fifo, DeviceLink, Folder, Huge };
-inline constexpr NonFile kNonFiles[] = {NonFile::Fifo, NonFile::DeviceLink, NonFile::Folder,
-                                        NonFile::Huge};
-
-inline std::string nameOf(NonFile entry) {
-    switch (entry) {
-        case NonFile::Fifo:
-            return "Fifo";
-        case NonFile::DeviceLink:
-            return "Device";
-        case NonFile::Folder:
-            return "Folder";
-        case NonFile::Huge:
-            return "Huge";
-    }
-    return {};
-}
+inline constexpr std::pair<NonFile, const char*> kNonFiles[] = {{NonFile::Fifo, "Fifo"},
+                                                                {NonFile::DeviceLink, "Device"},
+                                                                {NonFile::Folder, "Folder"},
+                                                                {NonFile::Huge, "Huge"}};
 
 inline void make(NonFile entry, const QString& path) {
     QFile::remove(path);

@@ -48,9 +48,8 @@ void fill(const QTemporaryDir& folder, const char* from, const char* copy, const
 
 // Puts the entries that are no asset files beside them, named as the entries are.
 void fillWithNonFiles(const QTemporaryDir& folder, const QString& prefix, const QString& suffix) {
-    for (const auto entry : media_tests::kNonFiles) {
-        media_tests::make(entry,
-                          folder.filePath(prefix + QString::fromStdString(nameOf(entry)) + suffix));
+    for (const auto& [entry, name] : media_tests::kNonFiles) {
+        media_tests::make(entry, folder.filePath(prefix + name + suffix));
     }
 }
 
