@@ -28,11 +28,9 @@ for dependency in fonts-lato libqt6widgets6 libsdl2-2.0-0 libc6 libstdc++6; do
 done
 
 contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
-for file in ./usr/games/quirvanto ./usr/share/quirvanto/Snd/Roll1.wav ./usr/share/quirvanto/Img/9.png \
-    "./usr/share/applications/$ID.desktop" "./usr/share/metainfo/$ID.metainfo.xml" \
-    "./usr/share/icons/hicolor/48x48/apps/$ID.png" "./usr/share/icons/hicolor/scalable/apps/$ID.svg" \
-    ./usr/share/man/man6/quirvanto.6.gz \
-    ./usr/share/doc/quirvanto/copyright ./usr/share/doc/quirvanto/changelog.gz; do
+# The install run checks every installed file; here, where the package puts them.
+for file in ./usr/games/quirvanto ./usr/share/quirvanto/Snd/Roll1.wav \
+    "./usr/share/applications/$ID.desktop" ./usr/share/doc/quirvanto/changelog.gz; do
     grep -qxF "$file" <<<"$contents" || e2e_fail "the package lacks $file"
 done
 ! grep -E '/(test_|play_sounds|quirvanto_)' <<<"$contents" || e2e_fail "the package carries test programs"
