@@ -11,12 +11,12 @@
 # manager it is transient for the machine and stays in front when the player clicks or raises the
 # machine. ESC closes the game and the next key reaches the machine without a click; closing the
 # machine brings the title window with the keyboard, which takes a coin from Shift+5; 1 brings the
-# machine back with the keyboard; its message box stands in front of it the same way, reads as an
-# alert and gives the keyboard back when it closes. Double Zavri carries no icon, though the
-# machine does. When another program raises the machine over a bonus game or a message that blocks
-# it, a click on the machine brings the blocking window back in front with the keyboard. The title
-# window shows its ticker and continue prompt; on the bare server a click on the prompt brings the
-# machine back with the coins inserted, and ESC on the title window ends the game.
+# machine back with the keyboard; its message box (read as an alert) stands in front of it the same
+# way and gives the keyboard back when it closes. Double Zavri carries no icon, though the machine
+# does. When another program raises the machine over a bonus game or a message that blocks it, a
+# click on the machine brings the blocking window back in front with the keyboard. The title window
+# shows its ticker and continue prompt; on the bare server a click on the prompt brings the machine
+# back with the coins inserted, and ESC on the title window ends the game.
 #   desktop_test.sh <path of the built program>
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -73,18 +73,26 @@ layout_shown() {
 170 226 0,128,0 the drawn number's panel
 248 40 0,0,0 the window's background between V and A"
 }
-help_reads() { e2e_atspi content "$HELP" | grep -F "$1" >/dev/null; }
+# Whether How to play reads every one of these lines, one reading for all.
+help_reads() {
+    local text line
+    text="$(e2e_atspi content "$HELP")"
+    for line in "$@"; do
+        grep -qF "$line" <<<"$text" || { problem="How to play does not read '$line'"; return 1; }
+    done
+}
 
 first_look() {
-    local machine title help ones width height first last
+    local machine title help ones width height first last texts
     e2e_start_program "$1"
     machine="$(e2e_wait_window "$MACHINE")"
     read -r width height <<<"$(e2e_client_size "$machine")"
     [ "$width x $height" = "448 x 418" ] || e2e_fail "client area is $width x $height, not 448 x 418"
     e2e_wait_until 10 layout_shown "$machine" || e2e_fail "$problem"
-    reads "$MACHINE" $'push button\tSpin\tClich here or press ENTER key' ||
+    texts="$(e2e_atspi texts "$MACHINE")"
+    grep -qxF $'push button\tSpin\tClich here or press ENTER key' <<<"$texts" ||
         e2e_fail "Spin is not read as a button with its tool tip"
-    reads "$MACHINE" $'label\tCredits\t' || e2e_fail "the Credits caption is not read"
+    grep -qxF $'label\tCredits\t' <<<"$texts" || e2e_fail "the Credits caption is not read"
 
     # A raises the bet from 0 to 1 (one more label reads "1"); a click on "-" lowers it again.
     ones="$(times_read "$MACHINE" $'label\t1\t')"
@@ -103,10 +111,8 @@ first_look() {
     # How to play beside the game, which goes on taking its keys.
     e2e_key "$machine" F1
     help="$(e2e_wait_window "$HELP")"
-    for line in "ENTER" "Any 2: Bet x1" "Double Zavri" "credits for every credit bet" \
-        "still playing after 1000 spins"; do
-        e2e_wait_until 10 help_reads "$line" || e2e_fail "a screen reader does not read '$line' in How to play"
-    done
+    e2e_wait_until 10 help_reads "ENTER" "Any 2: Bet x1" "Double Zavri" \
+        "credits for every credit bet" "still playing after 1000 spins" || e2e_fail "$problem"
     ones="$(times_read "$MACHINE" $'label\t1\t')"
     e2e_key "$machine" a
     e2e_wait_until 5 more_ones || e2e_fail "the machine took no A while How to play was open"
@@ -202,7 +208,7 @@ play_round() {
     box_shown() { [ -n "$(message_box "$machine")" ]; }
     e2e_wait_until 5 box_shown || e2e_fail "ENTER with no bet showed no message $where"
     box="$(message_box "$machine")"
-    e2e_wait_until 5 no_bet_alert || e2e_fail "\"No bet!\" is not read as an alert $where"
+    [ "$desktop" = openbox ] || e2e_wait_until 5 no_bet_alert || e2e_fail "\"No bet!\" is not read as an alert"
     if [ "$desktop" = openbox ]; then
         xprop -id "$box" WM_TRANSIENT_FOR | grep -q "window id # $(hex "$machine")$" ||
             e2e_fail "the message is not transient for the machine"
