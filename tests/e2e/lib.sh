@@ -148,14 +148,8 @@ e2e_start_session_bus() {
     e2e_wait_until 10 test -s "$address_file" || e2e_fail "the D-Bus session did not start"
     DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$address_file")"
     export DBUS_SESSION_BUS_ADDRESS
-    local launcher
-    for launcher in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
-        if [ -x "$launcher" ]; then
-            "$launcher" --launch-immediately >"$E2E_WORK/atspi.log" 2>&1 &
-            E2E_PIDS+=($!)
-            break
-        fi
-    done
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_WORK/atspi.log" 2>&1 &
+    E2E_PIDS+=($!)
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     e2e_wait_until 10 dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
         org.a11y.Bus.GetAddress || e2e_fail "the accessibility bus did not start"

@@ -53,7 +53,7 @@ while [ "$held$stopped" != 11 ]; do
     bonus="$(e2e_atspi windows | awk -F'\t' '/ESC key to exit/ { print $2; exit }')"
     if [ -n "$bonus" ]; then
         e2e_key "$(e2e_wait_window "$bonus")" Escape
-        sleep 0.5
+        e2e_wait_until 5 eval '[ -z "$(e2e_find_window "$bonus")" ]' || e2e_fail "ESC did not close $bonus"
         continue
     fi
     read_machine
