@@ -28,6 +28,18 @@ void GameWindow::watchKeysOf(QWidget& child) {
     child.installEventFilter(this);
 }
 
+// The windows it owns keep theirs: destroying them is for their own hosts to decide.
+void GameWindow::releaseScreenResourcesWhenHidden() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isVisible()) {
+                destroy(true, false);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 // Every key press counts, auto-repeats included: one key-down, then the character if it has one.
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {

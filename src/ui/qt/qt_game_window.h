@@ -17,6 +17,10 @@ public:
     [[nodiscard]] Window& window() const { return window_; }
     // Keys that reach child widgets come to the window as well.
     void watchKeysOf(QWidget& child);
+    // Once the current event is done, a window still hidden gives back its native window and
+    // with it the image it is drawn into, shared with the display server and as large as its
+    // client area; showing it again makes both anew.
+    void releaseScreenResourcesWhenHidden();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

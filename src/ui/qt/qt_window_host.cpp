@@ -47,6 +47,7 @@ void QtWindowHost::destroyed() {
     tree_.tearDown();
     const bool keyboardStays = programHasTheKeyboard(*widget_);
     widget_->hide();
+    widget_->releaseScreenResourcesWhenHidden();
     if (keyboardStays) {
         activateFrontWindow();
     }
