@@ -28,9 +28,9 @@ constexpr const char* kStreamRole = "game";
 // About 12 ms of audio per buffer, so even an 80 ms sound is heard whole and starts at once.
 constexpr int kBufferFrames = 512;
 // The longest sound of the game is under 0.5 MB. A file beyond this is not a game sound and is
-// not decoded at all; the kept sounds together never hold more than the budget.
+// not decoded at all, nor is one that would pass the second bound once converted.
 constexpr std::int64_t kMaxSoundFileBytes = 4 << 20;
-constexpr std::size_t kDecodedSoundBudget = 32 << 20;
+constexpr std::size_t kSoundBytesAtMost = 32 << 20;
 
 // alsa-lib writes its configuration errors straight to stderr on a machine without a sound
 // card. Without a device the game is silent by design, so while the device is being looked
@@ -61,27 +61,30 @@ private:
 };
 
 // The samples of a file in the device's format, or nothing when it cannot be played. A file
-// whose samples would pass `room` bytes is not decoded at all: the decoder's working buffers
-// would be several times that size.
-std::optional<std::vector<std::int16_t>> decode(const SdlLibrary& sdl, const std::string& path,
-                                                std::size_t room) {
+// whose samples would pass kSoundBytesAtMost is not decoded at all: the decoder's working buffers
+// would be several times that size. The file's bytes go as soon as SDL has read them, so that no
+// more than two copies of a sound are ever held while it is made.
+std::optional<std::vector<std::int16_t>> decode(const SdlLibrary& sdl, const std::string& path) {
     auto file = AssetFile::open(path, kMaxSoundFileBytes);
     if (!file) {
         return std::nullopt;
     }
-    const auto bytes = file->readAll();
+    auto bytes = file->readAll();
     if (!bytes) {
         return std::nullopt;
     }
     const auto weight = convertedWaveBytes(*bytes, kSampleRate, kChannels);
-    if (!weight || *weight > static_cast<double>(room)) {
+    if (!weight || *weight > static_cast<double>(kSoundBytesAtMost)) {
         return std::nullopt;
     }
     SDL_AudioSpec fileFormat{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (sdl.loadWavRw(sdl.rwFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1,
-                      &fileFormat, &samples, &length) == nullptr) {
+    const bool read =
+        sdl.loadWavRw(sdl.rwFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1,
+                      &fileFormat, &samples, &length) != nullptr;
+    bytes.reset();
+    if (!read) {
         return std::nullopt;
     }
     std::optional<std::vector<std::int16_t>> sound;
@@ -183,13 +186,6 @@ void SdlSoundPlayer::load() {
         return;
     }
     sleeper_ = std::thread([this] { closeDeviceWhenSilent(); });
-    // Every sound is decoded now, so that no sound of the game waits for its file.
-    std::error_code noFolder;
-    for (const auto& entry : std::filesystem::directory_iterator(soundFolder_, noFolder)) {
-        if (entry.path().extension() == ".wav") {
-            sound(entry.path().stem().string());
-        }
-    }
 }
 
 void SdlSoundPlayer::waitUntilReady() {
@@ -228,44 +224,34 @@ void SdlSoundPlayer::play(std::string_view name) {
     if (!hasDevice_) {
         return;
     }
-    const Sound* sound = this->sound(name);
+    auto decoded = decode(*sdl_, soundFolder_ + std::string(name) + ".wav");
+    // After the swap below this holds the sound cut off, let go of once the device is unlocked.
+    std::unique_ptr<const Sound> sound =
+        decoded ? std::make_unique<const Sound>(std::move(*decoded)) : nullptr;
     {
         const std::scoped_lock lock(deviceMutex_);
         if (device_ != 0) {
             // A sound that cannot be played still cuts off the one playing: silence takes its
             // place, so that a bonus game's loop ends with its window even when "None" is missing.
             sdl_->lockAudioDevice(device_);
-            playing_ = {sound, 0};
+            playing_ = {sound.get(), 0};
             sdl_->unlockAudioDevice(device_);
         } else if (sound != nullptr) {
             // Silence needs no device; a sound wakes it, in place before its first samples are
             // asked for.
-            playing_ = {sound, 0};
+            playing_ = {sound.get(), 0};
             if (!openDevice()) {
+                playing_ = {};
                 return;
             }
         } else {
             return;
         }
-        silentFrom_ = Clock::now() + (sound != nullptr ? lengthOf(*sound) : Clock::duration{});
+        current_.swap(sound);
+        silentFrom_ =
+            Clock::now() + (current_ != nullptr ? lengthOf(*current_) : Clock::duration{});
     }
     deviceChanged_.notify_all();
-}
-
-const SdlSoundPlayer::Sound* SdlSoundPlayer::sound(std::string_view name) {
-    const std::string key(name);
-    auto found = sounds_.find(key);
-    if (found == sounds_.end()) {
-        const std::size_t room = kDecodedSoundBudget - decodedBytes_;
-        auto decoded = decode(*sdl_, soundFolder_ + key + ".wav", room);
-        std::unique_ptr<const Sound> kept;
-        if (decoded && decoded->size() * sizeof(std::int16_t) <= room) {
-            decodedBytes_ += decoded->size() * sizeof(std::int16_t);
-            kept = std::make_unique<const Sound>(std::move(*decoded));
-        }
-        found = sounds_.emplace(key, std::move(kept)).first;
-    }
-    return found->second.get();
 }
 
 void SdlSoundPlayer::fill(void* player, std::uint8_t* out, int bytes) {
@@ -304,6 +290,7 @@ void SdlSoundPlayer::closeDevice() {
         sdl_->closeAudioDevice(device_);
         device_ = 0;
         playing_ = {};
+        current_.reset();
     }
 }
 

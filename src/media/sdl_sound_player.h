@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 #include <thread>
-#include <unordered_map>
 #include <vector>
 
 #include "ui/services.h"
@@ -27,14 +26,15 @@ struct SoundServerListing {
 };
 
 // Plays <program folder>/Snd/<name>.wav through SDL's audio device, one sound at a time, so a
-// new sound cuts off the one playing. Each sound is kept as 16-bit mono samples at 44.1 kHz, the
-// format the game's files have and the device is opened with; SDL converts on the way out to
-// whatever the sound card or server takes. Getting ready (loading SDL, opening the device,
-// decoding every sound in the folder) runs on a thread of its own from startLoading(), so that it
-// does not hold back the first window; a play() or hasDevice() that comes before it is done waits
-// for it, and starts it if nothing has. A file that was not in the folder then is decoded on its
-// first play and kept. Without an audio device every call is silently nothing; a missing or broken
-// file plays silence, which cuts off the sound that is playing like any other sound.
+// new sound cuts off the one playing. Each play reads its file anew (under a millisecond for the
+// longest sound, from the page cache) into 16-bit mono samples at 44.1 kHz, the format the game's
+// files have and the device is opened with; SDL converts on the way out to whatever the sound
+// card or server takes. Only the sound playing is held, and none while the device sleeps.
+// Getting ready (loading SDL, opening the device) runs on a thread of its own from
+// startLoading(), so that it does not hold back the first window; a play() or hasDevice() that
+// comes before it is done waits for it, and starts it if nothing has. Without an audio device
+// every call is silently nothing; a missing or broken file plays silence, which cuts off the
+// sound that is playing like any other sound.
 //
 // Once no sound has played for `silenceBeforeSleep`, the device is closed, so that neither SDL's
 // audio thread nor the sound server works while the game is quiet; the next sound opens it again
@@ -42,10 +42,10 @@ struct SoundServerListing {
 // PulseAudio null sink), so the device sleeps only after a silence longer than any in the game's
 // own play: its background loops and meters sound again within 5 seconds.
 //
-// Only a regular file of at most 4 MB is read, only a wave file is decoded, and the decoded sounds
-// kept never pass 32 MB in all, a file's size in the device's format being weighed from its header
-// before it is decoded: a file beyond any of these is unplayable, so no file in the folder can hang
-// the game or flood its memory. All calls come from one thread.
+// Only a regular file of at most 4 MB is read, only a wave file is decoded, and none whose sound
+// would pass 32 MB in the device's format, weighed from its header before it is decoded: a file
+// beyond any of these is unplayable, so no file in the folder can hang the game or flood its
+// memory. All calls come from one thread.
 class SdlSoundPlayer final : public ui::SoundPlayer {
 public:
     static constexpr std::chrono::milliseconds kSilenceBeforeSleep{10000};
@@ -80,8 +80,6 @@ private:
     // Runs on the loading thread.
     void load();
     void waitUntilReady();
-    // The decoded sound, or null when its file cannot be played; either answer is kept.
-    const Sound* sound(std::string_view name);
     // Both with deviceMutex_ held.
     [[nodiscard]] bool openDevice();
     void closeDevice();
@@ -95,14 +93,14 @@ private:
     bool ready_ = false;
     const SdlLibrary* sdl_ = nullptr;
     bool hasDevice_ = false;
-    std::unordered_map<std::string, std::unique_ptr<const Sound>> sounds_;
-    std::size_t decodedBytes_ = 0;
 
     std::mutex deviceMutex_;
     std::condition_variable deviceChanged_;
     std::uint32_t device_ = 0;
     Clock::time_point silentFrom_;
     bool closing_ = false;
+    // The sound playing, or the last one played until the device sleeps.
+    std::unique_ptr<const Sound> current_;
     // Read and written by SDL's audio thread; elsewhere only under SDL's device lock, or while
     // the device is closed.
     Playing playing_;
