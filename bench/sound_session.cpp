@@ -3,9 +3,9 @@
 // a while later, every sound of its Snd folder, and the title with a coin. The rest bench
 // measures its peak memory against a bare window's; it ends by itself.
 #include <QApplication>
-#include <QDir>
 #include <QTimer>
 #include <functional>
+#include <string>
 
 #include "app/after_first_frame.h"
 #include "app/game_application.h"
@@ -14,6 +14,7 @@
 #include "bonus/bonus_frame.h"
 #include "machine/form1.h"
 #include "machine/wheel_fields.h"
+#include "sound_files.h"
 #include "title/form6.h"
 
 namespace {
@@ -53,12 +54,9 @@ int main(int argc, char** argv) {
         then(kBonusPlayedMs,
              [&program, game] { program.bonusWindow(game).keyPress(ui::key::kEscape); });
     }
-    const QStringList sounds = QDir(QCoreApplication::applicationDirPath() + "/Snd")
-                                   .entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name);
-    for (const QString& sound : sounds) {
-        then(kSoundPlayedMs, [&real, name = QFileInfo(sound).completeBaseName().toStdString()] {
-            real.sound().play(name);
-        });
+    for (const std::string& name :
+         bench::soundsIn(QCoreApplication::applicationDirPath().toStdString())) {
+        then(kSoundPlayedMs, [&real, name] { real.sound().play(name); });
     }
     then(kTitleShownMs, [&machine] { machine.requestClose(); });
     then(kTitleShownMs, [&program] { program.form6().keyDown(ui::key::kDigit5); });
