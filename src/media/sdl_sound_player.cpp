@@ -60,61 +60,66 @@ private:
     int saved_;
 };
 
-// The samples of a file in the device's format, or nothing when it cannot be played. A file
-// whose samples would pass kSoundBytesAtMost is not decoded at all: the decoder's working buffers
-// would be several times that size. The file's bytes go as soon as SDL has read them, so that no
-// more than two copies of a sound are ever held while it is made.
-std::optional<std::vector<std::int16_t>> decode(const SdlLibrary& sdl, const std::string& path) {
+}  // namespace
+
+// The sound of a file in the device's format, or null when it cannot be played. A file whose
+// samples would pass kSoundBytesAtMost is not decoded at all: the decoder's working buffers would
+// be several times that size. The file's bytes go as soon as SDL has read them, and the samples SDL
+// read are played as they are where they are already in the device's format, as the game's are.
+std::unique_ptr<const SdlSoundPlayer::Sound> SdlSoundPlayer::decode(const std::string& path) const {
     auto file = AssetFile::open(path, kMaxSoundFileBytes);
     if (!file) {
-        return std::nullopt;
+        return nullptr;
     }
     auto bytes = file->readAll();
     if (!bytes) {
-        return std::nullopt;
+        return nullptr;
     }
     const auto weight = convertedWaveBytes(*bytes, kSampleRate, kChannels);
     if (!weight || *weight > static_cast<double>(kSoundBytesAtMost)) {
-        return std::nullopt;
+        return nullptr;
     }
     SDL_AudioSpec fileFormat{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
     const bool read =
-        sdl.loadWavRw(sdl.rwFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1,
-                      &fileFormat, &samples, &length) != nullptr;
+        sdl_->loadWavRw(sdl_->rwFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1,
+                        &fileFormat, &samples, &length) != nullptr;
     bytes.reset();
     if (!read) {
-        return std::nullopt;
+        return nullptr;
     }
-    std::optional<std::vector<std::int16_t>> sound;
+    auto sound = std::make_unique<Sound>();
+    sound->read = {samples, sdl_->freeWav};
     SDL_AudioCVT conversion{};
-    const int needed = sdl.buildAudioCvt(&conversion, fileFormat.format, fileFormat.channels,
-                                         fileFormat.freq, kSampleFormat, kChannels, kSampleRate);
+    const int needed = sdl_->buildAudioCvt(&conversion, fileFormat.format, fileFormat.channels,
+                                           fileFormat.freq, kSampleFormat, kChannels, kSampleRate);
     if (needed == 0) {
-        sound.emplace(length / sizeof(std::int16_t));
-        std::memcpy(sound->data(), samples, sound->size() * sizeof(std::int16_t));
+        sound->samples = reinterpret_cast<const std::int16_t*>(samples);
+        sound->count = length / sizeof(std::int16_t);
     } else if (needed > 0) {
-        std::vector<Uint8> work(static_cast<std::size_t>(length) *
+        sound->converted.resize(static_cast<std::size_t>(length) *
                                 static_cast<std::size_t>(conversion.len_mult));
-        std::memcpy(work.data(), samples, length);
-        conversion.buf = work.data();
+        std::memcpy(sound->converted.data(), samples, length);
+        sound->read.reset();
+        conversion.buf = sound->converted.data();
         conversion.len = static_cast<int>(length);
-        if (sdl.convertAudio(&conversion) == 0) {
-            sound.emplace(static_cast<std::size_t>(conversion.len_cvt) / sizeof(std::int16_t));
-            std::memcpy(sound->data(), work.data(), sound->size() * sizeof(std::int16_t));
+        if (sdl_->convertAudio(&conversion) == 0) {
+            sound->converted.resize(static_cast<std::size_t>(conversion.len_cvt));
+            sound->samples = reinterpret_cast<const std::int16_t*>(sound->converted.data());
+            sound->count = sound->converted.size() / sizeof(std::int16_t);
         }
     }
-    sdl.freeWav(samples);
-    if (sound && sound->empty()) {
-        return std::nullopt;
+    if (sound->count == 0) {
+        return nullptr;
     }
     return sound;
 }
 
-std::chrono::microseconds lengthOf(const std::vector<std::int16_t>& sound) {
-    return std::chrono::microseconds(static_cast<std::int64_t>(sound.size()) * 1'000'000 /
-                                     kSampleRate);
+namespace {
+
+std::chrono::microseconds lengthOf(std::size_t samples) {
+    return std::chrono::microseconds(static_cast<std::int64_t>(samples) * 1'000'000 / kSampleRate);
 }
 
 }  // namespace
@@ -214,7 +219,7 @@ bool SdlSoundPlayer::soundPlaying() {
         return false;
     }
     sdl_->lockAudioDevice(device_);
-    const bool playing = playing_.sound != nullptr && playing_.next < playing_.sound->size();
+    const bool playing = playing_.sound != nullptr && playing_.next < playing_.sound->count;
     sdl_->unlockAudioDevice(device_);
     return playing;
 }
@@ -224,32 +229,37 @@ void SdlSoundPlayer::play(std::string_view name) {
     if (!hasDevice_) {
         return;
     }
-    auto decoded = decode(*sdl_, soundFolder_ + std::string(name) + ".wav");
-    // After the swap below this holds the sound cut off, let go of once the device is unlocked.
-    std::unique_ptr<const Sound> sound =
-        decoded ? std::make_unique<const Sound>(std::move(*decoded)) : nullptr;
+    // The sound playing is cut off before the next one is read, so that no more than one sound is
+    // ever held. A sound that cannot be played still cuts it off: silence takes its place, so that
+    // a bonus game's loop ends with its window even when "None" is missing.
+    std::unique_ptr<const Sound> cutOff;
     {
         const std::scoped_lock lock(deviceMutex_);
         if (device_ != 0) {
-            // A sound that cannot be played still cuts off the one playing: silence takes its
-            // place, so that a bonus game's loop ends with its window even when "None" is missing.
+            sdl_->lockAudioDevice(device_);
+            playing_ = {};
+            sdl_->unlockAudioDevice(device_);
+            silentFrom_ = Clock::now();
+        }
+        cutOff.swap(current_);
+    }
+    cutOff.reset();
+    if (auto sound = decode(soundFolder_ + std::string(name) + ".wav")) {
+        const std::scoped_lock lock(deviceMutex_);
+        if (device_ != 0) {
             sdl_->lockAudioDevice(device_);
             playing_ = {sound.get(), 0};
             sdl_->unlockAudioDevice(device_);
-        } else if (sound != nullptr) {
-            // Silence needs no device; a sound wakes it, in place before its first samples are
-            // asked for.
+        } else {
+            // A sound wakes the sleeping device, in place before its first samples are asked for.
             playing_ = {sound.get(), 0};
             if (!openDevice()) {
                 playing_ = {};
                 return;
             }
-        } else {
-            return;
         }
-        current_.swap(sound);
-        silentFrom_ =
-            Clock::now() + (current_ != nullptr ? lengthOf(*current_) : Clock::duration{});
+        silentFrom_ = Clock::now() + lengthOf(sound->count);
+        current_ = std::move(sound);
     }
     deviceChanged_.notify_all();
 }
@@ -258,9 +268,9 @@ void SdlSoundPlayer::fill(void* player, std::uint8_t* out, int bytes) {
     Playing& playing = static_cast<SdlSoundPlayer*>(player)->playing_;
     std::size_t written = 0;
     if (playing.sound != nullptr) {
-        const std::size_t left = (playing.sound->size() - playing.next) * sizeof(std::int16_t);
+        const std::size_t left = (playing.sound->count - playing.next) * sizeof(std::int16_t);
         written = std::min(left, static_cast<std::size_t>(bytes));
-        std::memcpy(out, playing.sound->data() + playing.next, written);
+        std::memcpy(out, playing.sound->samples + playing.next, written);
         playing.next += written / sizeof(std::int16_t);
     }
     std::memset(out + written, 0, static_cast<std::size_t>(bytes) - written);

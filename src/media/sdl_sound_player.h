@@ -68,7 +68,14 @@ public:
 
 private:
     using Clock = std::chrono::steady_clock;
-    using Sound = std::vector<std::int16_t>;
+    // One sound in the device's format: the samples as SDL read them from the file, or as it
+    // converted them.
+    struct Sound {
+        std::unique_ptr<std::uint8_t, void (*)(std::uint8_t*)> read{nullptr, nullptr};
+        std::vector<std::uint8_t> converted;
+        const std::int16_t* samples = nullptr;
+        std::size_t count = 0;
+    };
     struct Playing {
         const Sound* sound = nullptr;
         std::size_t next = 0;
@@ -80,6 +87,8 @@ private:
     // Runs on the loading thread.
     void load();
     void waitUntilReady();
+    // The sound of a file, or null when it cannot be played.
+    [[nodiscard]] std::unique_ptr<const Sound> decode(const std::string& path) const;
     // Both with deviceMutex_ held.
     [[nodiscard]] bool openDevice();
     void closeDevice();
