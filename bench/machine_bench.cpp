@@ -1,17 +1,20 @@
 // Measures, on the real Qt clock and windows, what the player feels of the game's timing: the
-// time the sound takes to get ready, the rate of a nominal 1 ms timer, the wall time of a whole
+// time the sound takes to get ready, what reading a sound from its file adds to the call that
+// plays it, the rate of a nominal 1 ms timer, the wall time of a whole
 // roll, and the second spin's handler.
 #include <QApplication>
 #include <QElapsedTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "app/program.h"
 #include "app/real_services.h"
 #include "machine/form1.h"
 #include "machine/roll.h"
+#include "sound_files.h"
 #include "ui/window.h"
 
 namespace {
@@ -62,6 +65,31 @@ double rollSeconds(quirvanto::Form1& machine) {
     return static_cast<double>(clock.nsecsElapsed()) / 1e9;
 }
 
+// The time of each sound's play() call, in milliseconds, with the name of the slowest.
+struct PlayCalls {
+    std::vector<double> milliseconds;
+    std::string slowest;
+};
+
+PlayCalls playCalls(quirvanto::SdlSoundPlayer& sound) {
+    PlayCalls calls;
+    double slowest = -1;
+    for (const std::string& name :
+         bench::soundsIn(QCoreApplication::applicationDirPath().toStdString())) {
+        QElapsedTimer clock;
+        clock.start();
+        sound.play(name);
+        const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        calls.milliseconds.push_back(ms);
+        if (ms > slowest) {
+            slowest = ms;
+            calls.slowest = name;
+        }
+    }
+    std::sort(calls.milliseconds.begin(), calls.milliseconds.end());
+    return calls;
+}
+
 // Label5_Click with all three columns free: 33 passes of three pictures each.
 std::vector<double> secondSpinMilliseconds(quirvanto::Form1& machine) {
     std::vector<double> times;
@@ -100,6 +128,14 @@ int main(int argc, char** argv) {
     std::printf("  sound ready %lld ms after it was started, %s [under 300 ms]\n",
                 static_cast<long long>(soundClock.elapsed()),
                 device ? "with an audio device" : "without an audio device");
+    const PlayCalls calls = device ? playCalls(real.sound()) : PlayCalls{};
+    if (!calls.milliseconds.empty()) {
+        std::printf(
+            "  a sound read from its file as it is played: the play() call takes %.2f ms "
+            "(median of %zu sounds), at most %.2f ms (%s) [about 1 ms or less]\n",
+            calls.milliseconds[calls.milliseconds.size() / 2], calls.milliseconds.size(),
+            calls.milliseconds.back(), calls.slowest.c_str());
+    }
     std::printf("  nominal 1 ms timer: %.1f ticks a second [62 to 66]\n", ticksPerSecond(program));
     for (int run = 1; run <= kRuns; ++run) {
         const double seconds = rollSeconds(machine);
